@@ -1,0 +1,80 @@
+#include "model/numbertext.h"
+
+#include <cerrno>
+#include <charconv>
+#include <climits>
+#include <cstdlib>
+
+namespace korvex {
+namespace {
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace
+
+std::string DecimalPointText(std::string_view text) {
+  std::string result = ReplaceChar(text, ',', '.');
+  bool last_point_seen = false;
+  std::string kept;
+  kept.reserve(result.size());
+  for (auto it = result.rbegin(); it != result.rend(); ++it) {
+    if (*it == '.') {
+      if (last_point_seen) continue;
+      last_point_seen = true;
+    }
+    kept.insert(kept.begin(), *it);
+  }
+  return kept;
+}
+
+std::string KeepNumberChars(std::string_view text) {
+  std::string result;
+  for (char c : text) {
+    if ((c >= '0' && c <= '9') || c == ',' || c == '.') result += c;
+  }
+  return result;
+}
+
+std::string ReplaceChar(std::string_view text, char from, char to) {
+  std::string result(text);
+  for (char& c : result) {
+    if (c == from) c = to;
+  }
+  return result;
+}
+
+bool ParseDouble(std::string_view text, double& value) {
+  text = TrimBlanks(text);
+  if (text.empty()) return false;
+  if (text.front() == '+') text.remove_prefix(1);
+  if (text.empty() || text.front() == '+') return false;
+  double parsed = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+  if (error != std::errc() || end != text.data() + text.size()) return false;
+  value = parsed;
+  return true;
+}
+
+bool ParseInt64(std::string_view text, long long& value) {
+  text = TrimBlanks(text);
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (text.empty() || text.front() == '+') return false;
+  long long parsed = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+  if (error != std::errc() || end != text.data() + text.size()) return false;
+  value = parsed;
+  return true;
+}
+
+bool ParseInt32(std::string_view text, int& value) {
+  long long wide = 0;
+  if (!ParseInt64(text, wide) || wide < INT_MIN || wide > INT_MAX) return false;
+  value = static_cast<int>(wide);
+  return true;
+}
+
+}  // namespace korvex
