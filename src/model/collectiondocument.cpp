@@ -2,6 +2,7 @@
 
 #include "model/fieldcatalogue.h"
 #include "model/paths.h"
+#include "model/rounding.h"
 
 namespace korvex {
 
@@ -131,6 +132,14 @@ void CollectionDocument::RebuildDisplayOrder() {
     last = record;
   }
   last_coin_ = last;
+}
+
+void CollectionDocument::RecomputeHighestItem() {
+  highest_item = 0;
+  for (const TDaten* record = first_coin; record; record = record->next) {
+    const int value = InventoryNumberValue(record->item);
+    if (value > highest_item) highest_item = value;
+  }
 }
 
 void CollectionDocument::RelinkCollectionOrder(const std::vector<TDaten*>& order) {

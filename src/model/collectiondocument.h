@@ -104,6 +104,10 @@ class CollectionDocument {
   // each once) and rebuilds the display order from it. Sorting uses this.
   void RelinkCollectionOrder(const std::vector<TDaten*>& order);
 
+  // `highest_item` becomes the largest whole-number value of the coins' inventory numbers (0 for
+  // none).
+  void RecomputeHighestItem();
+
   // Resets the alignment table to the 47 defaults.
   void ResetAlignmentTable();
 
