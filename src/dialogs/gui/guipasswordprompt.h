@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/passwordprompt.h"
+
+namespace korvex {
+class MessageService;
+}
+
+namespace korvex::gui {
+
+// The window's answer to a file reader that needs a password: the asking form of TPasswort.
+//
+//   GuiPasswordPrompt prompt(messages, mainWindow);
+//   OpenCollectionFile(path, document, prompt, ...);
+//
+// "Abbruch" answers nothing, so the reader stops asking at once; "OK" answers the typed text
+// in Windows-1252.
+class GuiPasswordPrompt final : public PasswordPrompt {
+ public:
+  GuiPasswordPrompt(MessageService& messages, QWidget* parent);
+
+  std::optional<std::string> AskPassword(const std::string& file_name) override;
+
+ private:
+  MessageService& messages_;
+  QPointer<QWidget> parent_;
+};
+
+}  // namespace korvex::gui

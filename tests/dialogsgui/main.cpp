@@ -1,0 +1,20 @@
+#include <QApplication>
+#include <QTest>
+
+#include "dialogsgui/tpasswort_test.h"
+#include "dialogsgui/waitwindow_test.h"
+
+// Runs every dialog suite in one program so that they share one QApplication.
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  int failures = 0;
+  {
+    WaitwindowTest test;
+    failures += QTest::qExec(&test, argc, argv);
+  }
+  {
+    TPasswortTest test;
+    failures += QTest::qExec(&test, argc, argv);
+  }
+  return failures == 0 ? 0 : 1;
+}
