@@ -6,5 +6,6 @@ korvex_add_library(korvex_dialogs_gui
     gui/tpasswort.cpp
     gui/guipasswordprompt.cpp
     gui/teditform.cpp
+    gui/updown.cpp
   LIBS korvex_core Qt6::Widgets
 )

@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "dialogsgui/tpasswort_test.h"
+#include "dialogsgui/updown_test.h"
 #include "dialogsgui/waitwindow_test.h"
 
 // Runs every dialog suite in one program so that they share one QApplication.
@@ -10,6 +11,10 @@ int main(int argc, char** argv) {
   int failures = 0;
   {
     WaitwindowTest test;
+    failures += QTest::qExec(&test, argc, argv);
+  }
+  {
+    UpDownTest test;
     failures += QTest::qExec(&test, argc, argv);
   }
   {

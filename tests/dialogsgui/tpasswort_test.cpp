@@ -157,3 +157,30 @@ void TPasswortTest::PromptCancelAnswersNothing() {
   QVERIFY(!prompt.AskPassword("Sammlung.mvc").has_value());
   QVERIFY(seen);
 }
+
+void TPasswortTest::PromptOffersWriteProtectedOpening() {
+  ScriptedMessages messages;
+  GuiPasswordPrompt prompt(messages, nullptr);
+  bool seen = false;
+  WhenModalShown<TPasswort>(
+      [](TPasswort& dialog) {
+        QVERIFY(!dialog.Schreibschutz->isHidden());
+        QTest::mouseClick(dialog.Schreibschutz, Qt::LeftButton);
+      },
+      &seen);
+  korvex::PasswordAnswer answer = prompt.AskPasswordOrWriteProtected("alt.kvl", true);
+  QVERIFY(seen);
+  QVERIFY(answer.button == korvex::PasswordAnswer::Button::kWriteProtected);
+
+  // Without the offer the button stays hidden and OK answers the typed text.
+  WhenModalShown<TPasswort>(
+      [](TPasswort& dialog) {
+        QVERIFY(dialog.Schreibschutz->isHidden());
+        QTest::keyClicks(dialog.Passwort, "alt");
+        QTest::mouseClick(dialog.OK, Qt::LeftButton);
+      },
+      &seen);
+  answer = prompt.AskPasswordOrWriteProtected("alt.kvl", false);
+  QVERIFY(answer.button == korvex::PasswordAnswer::Button::kOk);
+  QCOMPARE(answer.text, std::string("alt"));
+}

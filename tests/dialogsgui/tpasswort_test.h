@@ -14,4 +14,5 @@ class TPasswortTest : public QObject {
   void PasswordTextIsWindows1252();
   void PromptAnswersTypedPassword();
   void PromptCancelAnswersNothing();
+  void PromptOffersWriteProtectedOpening();
 };
