@@ -1,0 +1,226 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QSet>
+#include <QTimer>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "mainwindow/coinfilter.h"
+#include "mainwindow/gui/viewgridcontent.h"
+#include "mainwindow/statusprogress.h"
+#include "model/collectiondocument.h"
+#include "model/formatsettings.h"
+#include "dialogs/lookuplists.h"
+#include "dialogs/programsettings.h"
+#include "platform/progress.h"
+
+class QAction;
+class QIcon;
+class QMenu;
+class QToolBar;
+
+namespace korvex {
+
+class FileDialogs;
+class GridContent;
+class MainWindowCommands;
+class MainWindowDialogs;
+class MessageService;
+class PasswordPrompt;
+class SettingsStore;
+class TDatenbereich;
+class TStatuszeile;
+
+// What the main window works with besides its own controls. Anything left empty is created by
+// the window itself (message boxes, the platform's file dialogs, the real dialogs); tests pass
+// scripted services instead so that they can drive the window without a person.
+struct MainWindowServices {
+  MessageService* messages = nullptr;
+  FileDialogs* file_dialogs = nullptr;
+  PasswordPrompt* password_prompt = nullptr;
+  MainWindowDialogs* dialogs = nullptr;
+  SettingsStore* settings_store = nullptr;
+  // The command-line arguments after the program name (UTF-8); joined with blanks they name the
+  // collection to open.
+  std::vector<std::string> arguments;
+};
+
+// The application's main window `THauptfenster`. It owns the one collection document from start
+// to exit, hosts the grid `Datenbereich`, the status bar `Statuszeile`, the menu bar `Hauptmenu`
+// and six dockable toolbars, and carries the commands. It shows the document; all decisions about
+// the document's content are made by the core code it calls.
+class THauptfenster final : public QMainWindow, private DocumentObserver, public Progress {
+  Q_OBJECT
+
+ public:
+  // `ShowView` with this refreshes the present view.
+  static constexpr int kKeepView = -1;
+
+  explicit THauptfenster(MainWindowServices services = {}, QWidget* parent = nullptr);
+  ~THauptfenster() override;
+
+  CollectionDocument& Document() { return document_; }
+  const CollectionDocument& Document() const { return document_; }
+  MainWindowCommands& Commands() const { return *commands_; }
+  TDatenbereich* Datenbereich() const { return datenbereich_; }
+  TStatuszeile* Statuszeile() const { return statuszeile_; }
+  QTimer* SpeicherIntervall() { return &speicher_intervall_; }
+  QAction* Action(const QString& name) const;
+  QToolBar* Toolbar(const QString& name) const;
+  const FormatSettings& Format() const { return format_; }
+  const ProgramSettings& Settings() const { return settings_; }
+  const LookupLists& Lookups() const { return lookup_lists_; }
+  const GridView& Grid() const { return grid_content_.view(); }
+  // "Korvex", and " - " with the file title while the document has a file name: the text the
+  // task bar would show for the application.
+  const QString& ApplicationTitle() const { return application_title_; }
+
+  // The first activation: geometry, settings, toolbars, then the collection named on the command
+  // line, by automatic loading, the example collection on a first start, or the open dialog.
+  // Runs once; the window calls it itself when it is first shown.
+  void FirstActivation();
+  bool Started() const { return started_; }
+
+  // --- operations other parts of the window use ---
+  void SetModified(bool flag);
+  void SetFileName(const std::string& path);
+  void UpdateTitle();
+  void LayoutStatusBar();
+  void EnableDocumentCommands();
+  void DisableDocumentCommands();
+  bool ConfirmDiscard(bool quitting);
+  void CloseDocument();
+  void ClearAreas();
+
+  void ShowView(int view);
+  void RebuildAreaMenu();
+  std::string AreaName(int id) const;
+
+  void BuildHeaders();
+  void BuildRows();
+  TDaten* CoinOfRow() const;
+  void SelectCoin(const TDaten* coin);
+
+  // Opens a collection file as the start-up does: true when the document was read.
+  bool OpenAtStart(const std::string& path);
+
+  // --- Progress: the status bar's progress display ---
+  void ProgressBegin(const std::string& text) override;
+  void ProgressTotal(int total) override;
+  void ProgressSet(int step) override;
+  void ProgressStep() override;
+
+  // --- commands ---
+  void MenuDateiNeuClick();
+  void MenuDateiOeffnenClick();
+  void MenuDateiNeuVorlageClick();
+  void MenuDateiSpeichernClick();
+  void MenuDateiSpeichernunterClick();
+  void MenuDateiDatensicherungClick();
+  void SpeedKeyClick();
+  void MenuExtrasKategorienClick();
+  void MenuExtrasOptionenClick();
+  void MenuExtrasHilfsDBClick();
+  void MenuDateiBeendenClick() { close(); }
+  void MenuHilfeUeberClick();
+  void StatuszeileDblClick(int x);
+
+ protected:
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  QMenu* createPopupMenu() override;
+
+ private:
+  // DocumentObserver
+  void FileNameChanged() override;
+  void PasswordChanged() override;
+  void ModifiedChanged() override;
+
+  void CreateServices();
+  void ConnectCommands();
+  void ConnectFilterCommands();
+  void ConnectToolbarCommands();
+  void Connect(const char* name, void (THauptfenster::*handler)());
+  void SetCommandsEnabled(std::initializer_list<const char*> names, bool enabled);
+  void SetCommandEnabled(const char* name, bool enabled);
+  void SetInitialCommandStates();
+  void EnableOpenDocumentMenus();
+  void UpdateViewChecks();
+  void UpdateRowCommands(int shown);
+  void UpdateFilterChecks();
+  void SetCountFilter(FilterKind kind);
+  QIcon AreaIcon(const TKategorie& area) const;
+
+  // Start-up and closing
+  void EveryActivation();
+  void ReadProgramSettings();
+  void LoadLookupListsAtStart();
+  std::string CommandLineFileName() const;
+  bool OpenExampleOnFirstStart();
+  bool SaveBeforeDiscard();
+  int ToolbarRow(QToolBar* bar) const;
+  void BuildToolsMenu();
+
+  // File commands
+  // Empties the document and reads `path` into it (a legacy data file when `legacy`); shows the
+  // reason when that fails. True when the document was read.
+  bool ReadCollection(const std::string& path, bool legacy);
+  // The dialog part of "&Öffnen..." and "Neu nach &Vorlage"; `ask` puts the question about unsaved
+  // changes first.
+  void OpenFromDialog(bool from_template, bool ask = true);
+  // Writes the document to its file; false when nothing was written.
+  bool WriteDocument();
+
+  void RestoreGeometry();
+  void SaveGeometry();
+  void RestoreToolbars();
+  void SaveToolbars();
+  void ToggleToolbar(const QString& name);
+  void SyncToolbarChecks();
+  void ConfigureAutosave();
+  void AutosaveTick();
+
+  void ColumnMoved(int from, int to);
+  void ColumnResized(int column, int width);
+  void WidthDragFinished();
+  // Copies the current view's layout to every view when the settings ask for it; `after_drag`
+  // tells a width drag from a new field choice.
+  void OfferUniformLayout(bool after_drag);
+
+  CollectionDocument document_;
+  FormatSettings format_;
+  ProgramSettings settings_;
+  LookupLists lookup_lists_;
+  CoinFilter filter_;
+  ViewGridContent grid_content_;
+  StatusProgress progress_;
+  QString application_title_;
+  // Commands whose dialogs this program does not have yet stay disabled whatever their state.
+  QSet<QString> unavailable_;
+  std::unique_ptr<MessageService> own_messages_;
+  std::unique_ptr<FileDialogs> own_file_dialogs_;
+  std::unique_ptr<PasswordPrompt> own_password_prompt_;
+  std::unique_ptr<MainWindowDialogs> own_dialogs_;
+  std::unique_ptr<SettingsStore> own_settings_store_;
+  MainWindowServices services_;
+
+  std::unique_ptr<MainWindowCommands> commands_;
+  TDatenbereich* datenbereich_ = nullptr;
+  TStatuszeile* statuszeile_ = nullptr;
+  QTimer speicher_intervall_;
+  std::vector<QAction*> area_items_;
+  std::vector<QAction*> area_buttons_;
+
+  bool started_ = false;
+  bool header_dragged_ = false;
+  bool layouts_uniform_ = true;
+  bool needs_resort_ = false;
+  std::string filter_suffix_;
+  QPoint last_mouse_;
+};
+
+}  // namespace korvex
