@@ -1,0 +1,16 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace korvex {
+
+// Replaces the file at `path` with `bytes` without ever leaving a half-written file there: the
+// bytes go to a temporary file in the same folder, which is flushed to the disk and only then
+// renamed to `path`. When `previous_version` is not empty, the file that was at `path` is kept
+// under that name (an older file there is replaced; failing to keep it does not stop the write).
+// Throws EFileWriteError with a German message; the file at `path` is then unchanged.
+void ReplaceFile(const std::filesystem::path& path, std::string_view bytes,
+                 const std::filesystem::path& previous_version);
+
+}  // namespace korvex

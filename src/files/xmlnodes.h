@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include <pugixml.hpp>
+
+// DOM helpers of the collection file: finding required and optional children, reading and writing
+// texts (Windows-1252 in memory, UTF-8 in the file), switches, whole and fixed-point numbers and
+// dates in the file's notation.
+namespace korvex::xml {
+
+// Finds the first child element of a name. Files written by this program list the children in
+// the order in which the reader asks for them, so the search resumes after the previous hit and
+// usually succeeds at once; it falls back to a full search whenever that could give another
+// answer. Each name is to be looked up at most once per parent.
+class ChildFinder {
+ public:
+  explicit ChildFinder(pugi::xml_node parent);
+
+  pugi::xml_node Find(const char* name);
+  // Throws EXMLNodeDoesNotExist when there is no such child.
+  pugi::xml_node Require(const char* name);
+
+ private:
+  pugi::xml_node FullSearch(const char* name) const;
+
+  pugi::xml_node parent_;
+  pugi::xml_node cursor_;
+  bool passed_over_ = false;  // an element was skipped, so resuming could miss an earlier match
+};
+
+// Throws EXMLNodeDoesNotExist when `node` is missing and EXMLAttributeDoesNotExist when it lacks
+// the attribute.
+pugi::xml_attribute RequireAttribute(pugi::xml_node node, const char* name);
+
+// Every value except exactly "no" is yes.
+bool YesNoValue(const char* value);
+
+// Whole numbers; an invalid text throws EConvertError.
+int32_t WholeNumber(std::string_view text);
+int64_t WholeNumber64(std::string_view text);
+
+// Fixed-point or exponent notation with a point; empty and malformed texts read as 0.
+double DecimalNumber(std::string_view text);
+
+// The day count of a `date` element's `year`, `month` and `day`; kNoDate when they form no valid
+// date. Missing children throw EXMLNodeDoesNotExist, non-numbers EConvertError.
+double DateValue(pugi::xml_node date);
+
+// The element's text converted to Windows-1252.
+std::string TextValue(pugi::xml_node element);
+void ReadText(pugi::xml_node element, std::string& target);
+// An attribute's value converted to Windows-1252.
+std::string AttributeText(pugi::xml_attribute attribute);
+
+// Writing. Texts are Windows-1252 and are converted on the way.
+pugi::xml_node AppendText(pugi::xml_node parent, const char* name, std::string_view win1252);
+pugi::xml_node AppendWhole(pugi::xml_node parent, const char* name, int64_t value);
+pugi::xml_node AppendFixed(pugi::xml_node parent, const char* name, double value, int decimals);
+pugi::xml_node AppendSwitch(pugi::xml_node parent, const char* name, bool active);
+pugi::xml_node AppendDate(pugi::xml_node parent, const char* name, double day_number);
+void SetAttributeText(pugi::xml_node node, const char* name, std::string_view win1252);
+void SetAttributeWhole(pugi::xml_node node, const char* name, int64_t value);
+void SetAttributeYesNo(pugi::xml_node node, const char* name, bool value);
+
+// The fixed-point text of a number with the given count of decimals ("12.50", "-3.00").
+std::string FixedText(double value, int decimals);
+
+// Collects pugixml output in a string.
+class StringWriter final : public pugi::xml_writer {
+ public:
+  explicit StringWriter(std::string& out) : out_(out) {}
+  void write(const void* data, size_t size) override;
+
+ private:
+  std::string& out_;
+};
+
+}  // namespace korvex::xml
