@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/datafolders.h"
+
 namespace korvex {
 
 // The thirteen lookup lists ("Hilfsdatenbanken"), numbered as the items of the editor's list
@@ -50,8 +52,8 @@ std::filesystem::path LookupUpdatePath();
 
 // Copies the lookup file shipped in the program folder into the data folder when the data folder
 // has none yet. False when there was none to copy or the copy failed; the lists then start empty.
-bool InstallDefaultLookupFile(const std::filesystem::path& program_folder,
-                              const std::filesystem::path& lookup_file);
+bool InstallDefaultLookupFile(const std::filesystem::path& program_folder = ProgramFolder(),
+                              const std::filesystem::path& lookup_file = LookupFilePath());
 
 // Builds the thirteen lists from the lookup file, each in file order. A missing file or section
 // gives empty lists.

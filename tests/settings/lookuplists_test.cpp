@@ -165,12 +165,5 @@ TEST(QualityEntryTest, SplitsAtTheFirstEquals) {
   EXPECT_EQ(QualityEntry("st", "Stempelglanz"), "st=Stempelglanz");
 }
 
-TEST(LookupListNamesTest, SectionsAndCaptions) {
-  EXPECT_STREQ(LookupSectionName(LookupList::kAufbewahrung), "Aufbewahrung");
-  EXPECT_STREQ(LookupSectionName(LookupList::kQualitaet), "Qualitaet");
-  EXPECT_STREQ(LookupCaption(LookupList::kHaendler), "Händler");
-  EXPECT_STREQ(LookupCaption(LookupList::kThemen), "Münzthemen");
-}
-
 }  // namespace
 }  // namespace korvex
