@@ -6,6 +6,9 @@ korvex_add_library(korvex_dialogs_gui
     gui/tpasswort.cpp
     gui/guipasswordprompt.cpp
     gui/teditform.cpp
+    gui/tmainform.cpp
     gui/updown.cpp
+    gui/toptionen.cpp
+    gui/toptionenpages.cpp
   LIBS korvex_core Qt6::Widgets
 )

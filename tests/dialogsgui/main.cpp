@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QTest>
 
+#include "dialogsgui/tmainform_test.h"
+#include "dialogsgui/toptionen_test.h"
 #include "dialogsgui/tpasswort_test.h"
 #include "dialogsgui/updown_test.h"
 #include "dialogsgui/waitwindow_test.h"
@@ -19,6 +21,14 @@ int main(int argc, char** argv) {
   }
   {
     TPasswortTest test;
+    failures += QTest::qExec(&test, argc, argv);
+  }
+  {
+    TOptionenTest test;
+    failures += QTest::qExec(&test, argc, argv);
+  }
+  {
+    TMainformTest test;
     failures += QTest::qExec(&test, argc, argv);
   }
   return failures == 0 ? 0 : 1;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "dialogs/gui/widetext.h"
@@ -19,6 +20,8 @@ TEditform::TEditform(bool with_code, QWidget* parent) : QDialog(parent) {
   KuerzelLabel->setObjectName("KuerzelLabel");
   Kuerzel = new QLineEdit(this);
   Kuerzel->setObjectName("Kuerzel");
+  // The code is the key of its line in the lookup file, where "=" would split it.
+  Kuerzel->setValidator(new QRegularExpressionValidator(QRegularExpression("[^=]*"), Kuerzel));
   KuerzelLabel->setBuddy(Kuerzel);
   SatzLabel = new QLabel(QString::fromUtf8("Datensatz:"), this);
   SatzLabel->setObjectName("SatzLabel");

@@ -36,6 +36,7 @@ void TPasswort::CreateControls() {
 
   Panel1 = new QFrame(this);
   Panel1->setObjectName("Panel1");
+  Panel1->setMinimumWidth(340);
   Label1 = new QLabel(QString::fromUtf8("Bitte geben Sie das &Passwort ein:"), Panel1);
   Label1->setObjectName("Label1");
   Passwort = new QLineEdit(Panel1);
