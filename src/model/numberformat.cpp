@@ -20,13 +20,23 @@ std::string FormatD(long long value) { return std::to_string(value); }
 
 namespace {
 
-// Digits of |value| rounded half away from zero to `decimals` places, without separators.
 // Printing thirty digits beyond the rounding place shows the exact binary value far enough to
 // tell a true half (0.125) from a value just below it.
-std::string RoundedDigits(double magnitude, int decimals, std::string& fraction) {
+std::string PrintedMagnitude(double magnitude, int decimals) {
   char buffer[400];
   std::snprintf(buffer, sizeof buffer, "%.*f", decimals + 30, magnitude);
-  std::string text(buffer);
+  return buffer;
+}
+
+std::string PrintedMagnitude(long double magnitude, int decimals) {
+  char buffer[5200];
+  std::snprintf(buffer, sizeof buffer, "%.*Lf", decimals + 30, magnitude);
+  return buffer;
+}
+
+// Digits of the printed magnitude rounded half away from zero to `decimals` places, without
+// separators.
+std::string RoundedDigits(const std::string& text, int decimals, std::string& fraction) {
   const std::size_t point = text.find('.');
   std::string whole = text.substr(0, point);
   std::string digits = text.substr(point + 1);
@@ -54,18 +64,28 @@ std::string GroupThousands(const std::string& whole, const std::string& separato
   return grouped;
 }
 
-}  // namespace
-
-std::string FormatN(double value, int decimals, const FormatSettings& settings) {
+template <typename Real>
+std::string FormatReal(Real value, int decimals, const FormatSettings& settings) {
   if (std::isnan(value) || std::isinf(value)) return std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
   std::string fraction;
-  const std::string whole = RoundedDigits(std::fabs(value), decimals, fraction);
+  const std::string whole =
+      RoundedDigits(PrintedMagnitude(std::fabs(value), decimals), decimals, fraction);
   std::string result = GroupThousands(whole, settings.thousands_separator);
   if (decimals > 0) result += settings.decimal_separator + fraction;
   const bool is_zero = whole.find_first_not_of('0') == std::string::npos &&
                        fraction.find_first_not_of('0') == std::string::npos;
   if (value < 0 && !is_zero) result.insert(result.begin(), '-');
   return result;
+}
+
+}  // namespace
+
+std::string FormatN(double value, int decimals, const FormatSettings& settings) {
+  return FormatReal(value, decimals, settings);
+}
+
+std::string FormatNExtended(long double value, int decimals, const FormatSettings& settings) {
+  return FormatReal(value, decimals, settings);
 }
 
 std::string FormatMoney(double value, const std::string& currency_symbol,
