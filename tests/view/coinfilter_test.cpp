@@ -107,22 +107,22 @@ TEST(FreeFilterTest, KeepsItsTemplateAndSwitches) {
   EXPECT_EQ(filter.suffix(), "");
 }
 
-TEST(FreeFilterTest, NewTemplateLeavesEveryCriterionOpen) {
-  auto t = NewFilterTemplate();
-  EXPECT_EQ(t->count, -1);
-  EXPECT_EQ(t->circulation, -1);
-  EXPECT_EQ(t->purchasedate, kNoDate);
-  EXPECT_EQ(t->description, nullptr);
-  for (float measure : {t->weight, t->fine, t->diameter_minimum, t->diameter_maximum, t->width}) {
-    EXPECT_EQ(measure, -1.0f);
-  }
-  for (double money : {t->catalogue, t->purchaseprice, t->estimate}) EXPECT_EQ(money, -1.0);
-  // So a coin with default values, zeros included, passes it in all-criteria mode.
+TEST(FreeFilterTest, ANewTemplateAcceptsEveryCoin) {
+  // Zeros and an open purchase date are values a filter can ask for; the new template asks for
+  // none of them.
   CoinFilter filter;
-  filter.SetFreeFilter(std::move(t), MatchSwitches{});
+  filter.SetFreeFilter(NewFilterTemplate(), MatchSwitches{});
   TDaten coin;
   coin.count = 0;
+  coin.purchasedate = kNoDate;
   EXPECT_TRUE(filter.Accepts(coin));
+  coin.count = -1;
+  coin.weight = -1;
+  EXPECT_TRUE(filter.Accepts(coin));
+  MatchSwitches any;
+  any.all_criteria = false;
+  filter.SetFreeFilter(NewFilterTemplate(), any);
+  EXPECT_FALSE(filter.Accepts(coin));
 }
 
 }  // namespace

@@ -87,11 +87,5 @@ TEST_F(StatisticsTest, PieceTotalsDoNotOverflow32Bits) {
   EXPECT_EQ(ComputeStatistics(builder_.document()).total.pieces, 4000000000LL);
 }
 
-TEST(StatisticsHeadingsTest, CaptionsOfTheTable) {
-  EXPECT_EQ(StatisticsHeadings(),
-            (Row{W("Stück"), "Katalogwert", "Kaufpreis", W("Schätzwert"), "Wertst. "}));
-  EXPECT_EQ(StatisticsTotalCaption(), "Gesamte Sammlung:");
-}
-
 }  // namespace
 }  // namespace korvex
