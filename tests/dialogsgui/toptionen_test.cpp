@@ -140,6 +140,8 @@ void TOptionenTest::OkWritesEveryPageToStore() {
 
   // The store holds the same, as the next program start reads it.
   QVERIFY(fixture->Stored() == s);
+  // Never shown, the dialog leaves its remembered place alone.
+  QVERIFY(fixture->places == WindowPlaces{});
 }
 
 void TOptionenTest::CancelRestoresStoredSettings() {

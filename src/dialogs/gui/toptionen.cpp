@@ -203,8 +203,11 @@ void TOptionen::reject() {
 }
 
 void TOptionen::done(int result) {
-  places_.WdLinksOptionen = x();
-  places_.WdObenOptionen = y();
+  // A dialog closed before it was ever shown has no place of its own to remember.
+  if (isVisible()) {
+    places_.WdLinksOptionen = x();
+    places_.WdObenOptionen = y();
+  }
   QDialog::done(result);
 }
 
