@@ -152,7 +152,7 @@ QToolBar* MainWindowCommands::AddToolbar(const QString& name, const QStringList&
   bar->setObjectName(name);
   bar->setMovable(true);
   bar->setFloatable(true);
-  bar->setIconSize(QSize(20, 20));
+  bar->setIconSize(QSize(16, 16));
   for (const QString& button : buttons) bar->addAction(Action(button));
   toolbars_.insert(name, bar);
   return bar;

@@ -22,7 +22,7 @@ TStatuszeile::TStatuszeile(QWidget* parent) : QStatusBar(parent) {
     label->installEventFilter(this);
     if (i == 1 || i == 2) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     panels_[i] = label;
-    addWidget(label, i == kPanelCount - 1 ? 1 : 0);
+    addWidget(label, i == 0 || i == kPanelCount - 1 ? 1 : 0);
     SetPanelWidth(i, kInitialWidths[i]);
   }
 }
@@ -33,16 +33,20 @@ QString TStatuszeile::PanelText(int panel) const { return panels_.at(panel)->tex
 
 void TStatuszeile::SetPanelWidth(int panel, int width) {
   width = std::max(width, 0);
-  if (panel == kPanelCount - 1) {
-    panels_[panel]->setMinimumWidth(width);
+  widths_.at(panel) = width;
+  // The panels at both ends give way when the window gets narrow, so the bar never forces the
+  // window wider than the user made it. Panel 4 takes whatever is left.
+  if (panel == 0) {
+    panels_[panel]->setMinimumWidth(0);
+    panels_[panel]->setMaximumWidth(width);
+  } else if (panel == kPanelCount - 1) {
+    panels_[panel]->setMinimumWidth(0);
   } else {
-    panels_.at(panel)->setFixedWidth(width);
+    panels_[panel]->setFixedWidth(width);
   }
 }
 
-int TStatuszeile::PanelWidth(int panel) const {
-  return panel == kPanelCount - 1 ? panels_[panel]->minimumWidth() : panels_.at(panel)->width();
-}
+int TStatuszeile::PanelWidth(int panel) const { return widths_.at(panel); }
 
 void TStatuszeile::ShowSimpleText(const QString& text) {
   simple_ = true;

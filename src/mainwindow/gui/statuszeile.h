@@ -19,7 +19,7 @@ class TStatuszeile final : public QStatusBar {
 
   void SetPanelText(int panel, const QString& text);
   QString PanelText(int panel) const;
-  // Panel 4 takes whatever width is left; its given width is a minimum.
+  // The width a panel is meant to have; panels 0 and 4 may give way on a narrow window.
   void SetPanelWidth(int panel, int width);
   int PanelWidth(int panel) const;
 
@@ -40,6 +40,7 @@ class TStatuszeile final : public QStatusBar {
 
  private:
   std::array<QLabel*, kPanelCount> panels_{};
+  std::array<int, kPanelCount> widths_{};
   bool simple_ = false;
 };
 

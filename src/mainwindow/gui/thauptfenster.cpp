@@ -18,6 +18,7 @@
 #include "mainwindow/gui/mainwindowcommands.h"
 #include "mainwindow/gui/statuszeile.h"
 #include "mainwindow/gui/toolbaricons.h"
+#include "mainwindow/gui/uniformlayout.h"
 #include "mainwindow/sorting.h"
 #include "mainwindow/statuslayout.h"
 #include "mainwindow/windowtitle.h"
@@ -44,7 +45,8 @@ const QSet<QString>& CommandsWithoutDialog() {
       "SpeedFilterFrei", "MenuAnsichtSortierung", "SpeedSortierung", "MenuAnsichtFelder",
       "MenuDateiImportieren", "MenuDateiExportieren", "MenuDateiExportierenAlles",
       "MenuDateiExportierenKategorie", "MenuDateiExportierenArtikel", "DatenPopUpExportierenArtikel",
-      "DatenPopUpExportierenKategorie", "MenuExtrasSonderNummernkreise", "MenuHilfeHilfethemen"};
+      "DatenPopUpExportierenKategorie", "MenuExtrasSonderNummernkreise", "MenuHilfeHilfethemen",
+      "MenuExtrasOptionen", "MenuExtrasHilfsDB"};
   return names;
 }
 
@@ -80,9 +82,16 @@ THauptfenster::THauptfenster(MainWindowServices services, QWidget* parent)
   application_title_ = QStringLiteral("Korvex");
 }
 
-THauptfenster::~THauptfenster() { document_.SetObserver(nullptr); }
+THauptfenster::~THauptfenster() {
+  // The grid outlives the members it reads from while the base class tears the widgets down.
+  datenbereich_->Model()->SetContent(nullptr);
+  document_.SetObserver(nullptr);
+}
 
-QAction* THauptfenster::Action(const QString& name) const { return commands_->Action(name); }
+QAction* THauptfenster::Action(const QString& name) const {
+  // The area items and buttons come and go with the areas; they are found by name.
+  return commands_->Has(name) ? commands_->Action(name) : findChild<QAction*>(name);
+}
 
 QToolBar* THauptfenster::Toolbar(const QString& name) const { return commands_->Toolbar(name); }
 
@@ -131,8 +140,6 @@ void THauptfenster::ConnectCommands() {
   Connect("SpeedKey", &THauptfenster::SpeedKeyClick);
   Connect("MenuDateiBeenden", &THauptfenster::MenuDateiBeendenClick);
   Connect("MenuExtrasKategorien", &THauptfenster::MenuExtrasKategorienClick);
-  Connect("MenuExtrasOptionen", &THauptfenster::MenuExtrasOptionenClick);
-  Connect("MenuExtrasHilfsDB", &THauptfenster::MenuExtrasHilfsDBClick);
   Connect("MenuHilfeUeber", &THauptfenster::MenuHilfeUeberClick);
 
   connect(Action("MenuKategorieAlleartikel"), &QAction::triggered, this, [this] { ShowView(kAllCoinsView); });
@@ -250,7 +257,11 @@ void THauptfenster::PasswordChanged() {
 
 void THauptfenster::FileNameChanged() {
   application_title_ = QStringLiteral("Korvex");
-  if (!document_.file_title().empty()) application_title_ += " - " + FromWin1252(document_.file_title());
+  // The same name the window title shows: the title, or the placeholder of an unnamed file.
+  if (!document_.file_path().empty()) {
+    const std::string& name = document_.file_title().empty() ? document_.file_path() : document_.file_title();
+    application_title_ += " - " + FromWin1252(name);
+  }
   UpdateTitle();
 }
 
@@ -415,6 +426,16 @@ void THauptfenster::WidthDragFinished() {
     columns[i].width = datenbereich_->columnWidth(i);
   }
   OfferUniformLayout(true);
+}
+
+void THauptfenster::OfferUniformLayout(bool after_drag) {
+  if (WantsUniformLayout(settings_.KatGl, settings_.KatGlFrage, layouts_uniform_, *services_.messages)) {
+    CopyLayoutToAllViews(document_);
+    layouts_uniform_ = true;
+    SetModified(true);
+  } else if (after_drag) {
+    layouts_uniform_ = false;
+  }
 }
 
 void THauptfenster::SetCountFilter(FilterKind kind) {

@@ -121,8 +121,6 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   void MenuDateiDatensicherungClick();
   void SpeedKeyClick();
   void MenuExtrasKategorienClick();
-  void MenuExtrasOptionenClick();
-  void MenuExtrasHilfsDBClick();
   void MenuDateiBeendenClick() { close(); }
   void MenuHilfeUeberClick();
   void StatuszeileDblClick(int x);
@@ -168,7 +166,7 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   // File commands
   // Empties the document and reads `path` into it (a legacy data file when `legacy`); shows the
   // reason when that fails. True when the document was read.
-  bool ReadCollection(const std::string& path, bool legacy);
+  bool ReadCollection(const std::string& path, bool legacy, bool read_only = false);
   // The dialog part of "&Öffnen..." and "Neu nach &Vorlage"; `ask` puts the question about unsaved
   // changes first.
   void OpenFromDialog(bool from_template, bool ask = true);

@@ -3,7 +3,11 @@
 #include <QAction>
 #include <QApplication>
 
+#include "files/backup.h"
+#include "files/collectionfileio.h"
+#include "files/fileerrors.h"
 #include "files/legacyfile.h"
+#include "files/picturefiles.h"
 #include "mainwindow/gui/datenbereich.h"
 #include "mainwindow/gui/filedialogs.h"
 #include "mainwindow/gui/mainwindowdialogs.h"
@@ -80,39 +84,39 @@ void THauptfenster::OpenFromDialog(bool from_template, bool ask) {
   ClearAreas();
   SetModified(false);
   EnableOpenDocumentMenus();
-  const bool read = ReadCollection(path, choice->filter_index == kLegacyFilter);
-  if (!read) {
-    // Nothing of that file is in memory: a later save must not be able to overwrite it.
-    document_.ClearFileName();
-    RebuildAreaMenu();
+  // A file that fails to open leaves the document empty and without a name, so a later save can
+  // never overwrite it.
+  if (!ReadCollection(path, choice->filter_index == kLegacyFilter, choice->read_only)) {
     ShowView(kKeepView);
     return;
   }
-  SetModified(false);
-  if (choice->read_only) document_.SetWritable(false);
   datenbereich_->setEnabled(true);
   EnableDocumentCommands();
   ShowView(kKeepView);
 }
 
-bool THauptfenster::ReadCollection(const std::string& path, bool legacy) {
-  document_.SetPassword("");
-  document_.ClearContent();
-  document_.SetWritable(true);
+bool THauptfenster::ReadCollection(const std::string& path, bool legacy, bool read_only) {
   bool read = false;
   if (legacy) {
     LegacyReadServices services{*services_.messages, *services_.password_prompt, *this, nullptr};
     const LegacyReadResult result = ReadLegacyFile(path, document_, services);
     read = result.outcome == LegacyReadOutcome::kRead;
-    if (result.write_protected) document_.SetWritable(false);
+    if (!read) document_.ClearFileName();
+    document_.SetModified(false);
+    if (result.write_protected || read_only) document_.SetWritable(false);
   } else {
-    read = OpenCollection(path);
+    FileServices services{*services_.messages, *services_.password_prompt, *this};
+    read = OpenCollectionFile(document_, path, services, read_only);
   }
   ProgressEnd();
-  document_.has_name = read && !document_.from_template && document_.file_path() != kUnnamedFile;
-  document_.first_shown = document_.first_coin;
   RebuildAreaMenu();
   return read;
+}
+
+bool THauptfenster::WriteDocument() {
+  const bool written = SaveCollectionFile(document_, *services_.messages, *this);
+  ProgressEnd();
+  return written;
 }
 
 void THauptfenster::MenuDateiSpeichernClick() {
@@ -121,7 +125,7 @@ void THauptfenster::MenuDateiSpeichernClick() {
     MenuDateiSpeichernunterClick();
     return;
   }
-  if (WriteDocument()) SetModified(false);
+  WriteDocument();
 }
 
 void THauptfenster::MenuDateiSpeichernunterClick() {
@@ -140,14 +144,39 @@ void THauptfenster::MenuDateiSpeichernunterClick() {
           "Sollen die referenzierten Bilder mit kopiert werden?");
       break;
   }
-  if (!copy) MakePictureReferencesAbsolute(old_picture_folder);
+  if (!copy) MakePictureReferencesAbsolute(document_, old_picture_folder);
   SetModified(false);
   document_.has_name = true;
   SetFileName(Utf8ToWin1252(choice->path));
   UpdateTitle();
-  if (copy) TransferPictures(old_picture_folder);
-  // Nothing written means the changes are still unsaved, whatever the document said before.
-  if (!WriteDocument()) SetModified(true);
+  if (copy) {
+    TransferPicturesToNewFolder(document_, old_picture_folder, *services_.messages, *this);
+    ProgressEnd();
+  }
+  // A failed write leaves the document marked modified.
+  WriteDocument();
+}
+
+void THauptfenster::MenuDateiDatensicherungClick() {
+  if (!document_.has_name) {
+    // The backup names its entries after the collection file, so there must be one.
+    services_.messages->Information(
+        "Bitte speichern Sie die Datei zuerst unter einem Namen, bevor Sie eine Datensicherung anlegen.");
+    return;
+  }
+  FileDialogRequest request;
+  request.caption = "Datensicherung";
+  request.start_folder = DataFolder().string();
+  request.filters = {{"ZIP-Datei", {"*.zip"}}};
+  request.default_extension = "zip";
+  const std::optional<FileChoice> choice = services_.file_dialogs->ChooseFileToSave(request);
+  if (!choice) return;
+  try {
+    WriteBackupArchive(document_, Utf8ToWin1252(choice->path), DefaultLookupFile(), *this);
+  } catch (const EKorvexError& error) {
+    services_.messages->Error(error.message());
+  }
+  ProgressEnd();
 }
 
 void THauptfenster::SpeedKeyClick() {

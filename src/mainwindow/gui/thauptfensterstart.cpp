@@ -30,6 +30,11 @@ QString FromWin1252(const std::string& text) { return QString::fromStdString(Win
 
 constexpr QRect kDefaultGeometry(1, 1, 640, 491);
 
+// The example collection shipped in the program folder, offered once on the very first start.
+constexpr const char* kExampleFile = "Beispielsammlung.mvc";
+constexpr const char* kExamplePictures = "Beispielsammlung";
+constexpr const char* kExampleOfferedValue = "BeispielsammlungAngeboten";
+
 const std::map<Qt::ToolBarArea, std::string>& DockNames() {
   static const std::map<Qt::ToolBarArea, std::string> names = {
       {Qt::TopToolBarArea, "DockTop"},
@@ -103,13 +108,8 @@ std::string THauptfenster::CommandLineFileName() const {
 }
 
 bool THauptfenster::OpenAtStart(const std::string& path) {
-  if (!ReadCollection(path, /*legacy=*/false)) {
-    document_.ClearFileName();
-    return false;
-  }
-  document_.SetWritable(true);
+  if (!ReadCollection(path, /*legacy=*/false)) return false;
   EnableOpenDocumentMenus();
-  document_.has_name = !document_.file_path().empty() && !document_.from_template;
   datenbereich_->setEnabled(true);
   EnableDocumentCommands();
   ShowView(kKeepView);
@@ -120,6 +120,27 @@ bool THauptfenster::OpenAtStart(const std::string& path) {
                        true);
   }
   return true;
+}
+
+bool THauptfenster::OpenExampleOnFirstStart() {
+  namespace fs = std::filesystem;
+  SettingsKey key(*services_.settings_store);
+  if (key.ReadBool(kExampleOfferedValue)) return false;
+  key.WriteBool(kExampleOfferedValue, true);
+  const fs::path source = ProgramFolder() / kExampleFile;
+  if (!fs::exists(source)) return false;
+  // The user works on a copy in the data folder, never in the program folder.
+  const fs::path target = DataFolder() / kExampleFile;
+  std::error_code error;
+  if (!fs::exists(target)) {
+    fs::copy_file(source, target, error);
+    if (error) return false;
+    const fs::path pictures = ProgramFolder() / kExamplePictures;
+    if (fs::is_directory(pictures)) {
+      fs::copy(pictures, DataFolder() / kExamplePictures, fs::copy_options::recursive | fs::copy_options::skip_existing, error);
+    }
+  }
+  return OpenAtStart(PathText(target));
 }
 
 void THauptfenster::EveryActivation() {

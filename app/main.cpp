@@ -1,0 +1,45 @@
+// The GUI entry point: the application titled "Korvex" with its main window.
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "mainwindow/gui/thauptfenster.h"
+
+namespace {
+
+bool HasEnvironment(const char* name) {
+  const char* value = std::getenv(name);
+  return value && *value;
+}
+
+// Qt aborts when it finds no display; the user gets a plain answer instead.
+bool DisplayAvailable() {
+  return HasEnvironment("DISPLAY") || HasEnvironment("WAYLAND_DISPLAY") || HasEnvironment("QT_QPA_PLATFORM");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (!DisplayAvailable()) {
+    std::fputs("Korvex kann nicht starten: Es ist keine grafische Oberfläche verfügbar "
+               "(weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt).\n"
+               "Bitte starten Sie Korvex in einer Desktop-Sitzung oder z. B. mit "
+               "\"xvfb-run ./scripts/run\".\n",
+               stderr);
+    return 2;
+  }
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Korvex"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Korvex"));
+  QApplication::setOrganizationName(QStringLiteral("Varlow"));
+
+  korvex::MainWindowServices services;
+  const QStringList arguments = QApplication::arguments();
+  for (qsizetype i = 1; i < arguments.size(); ++i) services.arguments.push_back(arguments[i].toStdString());
+
+  korvex::THauptfenster window(std::move(services));
+  window.show();
+  return QApplication::exec();
+}

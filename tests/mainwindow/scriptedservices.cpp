@@ -1,0 +1,42 @@
+#include "mainwindow/scriptedservices.h"
+
+namespace korvex::test {
+
+std::optional<FileChoice> ScriptedFileDialogs::Next() {
+  if (answers_.empty()) return std::nullopt;
+  std::optional<FileChoice> answer = std::move(answers_.front());
+  answers_.pop_front();
+  return answer;
+}
+
+std::optional<FileChoice> ScriptedFileDialogs::ChooseFileToOpen(const FileDialogRequest& request) {
+  open_requests_.push_back(request);
+  return Next();
+}
+
+std::optional<FileChoice> ScriptedFileDialogs::ChooseFileToSave(const FileDialogRequest& request) {
+  save_requests_.push_back(request);
+  return Next();
+}
+
+std::optional<std::string> ScriptedPasswords::AskPassword(const std::string&) {
+  ++asked_;
+  if (answers_.empty()) return std::nullopt;
+  std::string answer = std::move(answers_.front());
+  answers_.pop_front();
+  return answer;
+}
+
+MainWindowDialogs::PasswordAnswer ScriptedDialogs::AskNewPassword() {
+  if (password_answers.empty()) return {};
+  PasswordAnswer answer = password_answers.front();
+  password_answers.pop_front();
+  return answer;
+}
+
+bool ScriptedDialogs::DefineAreas(CollectionDocument& document) {
+  ++areas_dialogs;
+  return define_areas ? define_areas(document) : false;
+}
+
+}  // namespace korvex::test
