@@ -96,6 +96,8 @@ LegacyReadResult LegacyFileReader::Run() {
   document_.SetFileName(path_);
   document_.has_name = true;
   document_.from_template = false;
+  document_.compressed = false;
+  document_.legacy_version = 0;
 
   if (!ReadWholeFile(path_, bytes_)) {
     result_.outcome = LegacyReadOutcome::kReadError;
@@ -165,6 +167,8 @@ bool LegacyFileReader::CheckPassword() {
   // bytes keeps the file in step also when a password of another length was typed.
   const std::size_t length =
       flag == kWriteProtection ? static_cast<std::size_t>(stored_length) : scrambled.size();
+  // A wrong password longer than the rest of the file is still just a wrong password.
+  if (flag != kWriteProtection && length > stream_.Remaining()) return false;
   if (stream_.ReadBytes(length) != scrambled) return false;
   document_.SetPassword(answer.text);
   key_ = candidate_key;

@@ -19,8 +19,12 @@ namespace korvex {
 //   1. the open dialog "Importieren..." chooses the file;
 //   2. ConfirmTextImport() asks whether the data may go into the current file;
 //   3. ImportTextFile();
-//   4. FinishTextImport() with the collection sort, then the window aligns the areas when the
-//      options ask for it, rebuilds its area menu and buttons and refills the grid.
+//   4. FinishTextImport(document, [&](CollectionDocument& d) { SortCollection(d, settings); }):
+//      the collection order is sorted and CollectionDocument::RecomputeHighestItem() runs; then
+//      the window aligns the areas when the options ask for it, rebuilds its area menu and
+//      buttons and refills the grid.
+// The import itself neither sorts nor recomputes `highest_item`: a caller that does not use
+// FinishTextImport() must do both.
 
 struct TextImportServices {
   MessageService& messages;

@@ -22,8 +22,6 @@ class TextImportAreaMapping {
   // empty name matches nothing.
   int AreaFor(const std::string& name, const std::string& motive);
 
-  const std::vector<std::string>& entries() const { return entries_; }
-
  private:
   int AskUser(const std::string& name, const std::string& motive);
   int AppendArea(const std::string& name, const std::string& short_label);

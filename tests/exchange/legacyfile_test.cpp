@@ -356,9 +356,6 @@ TEST_F(LegacyFileTest, FilterBlockIsHandedToTheWindow) {
   ASSERT_EQ(result.outcome, LegacyReadOutcome::kRead);
   ASSERT_TRUE(result.filter.has_value());
   EXPECT_EQ(result.filter->caption, " - [nur Doubletten]");
-  EXPECT_TRUE(result.filter->all_criteria);
-  EXPECT_FALSE(result.filter->exact_text);
-  EXPECT_TRUE(result.filter->match_case);
   EXPECT_EQ(result.filter->kind, 1);
   ASSERT_TRUE(result.filter->template_);
   EXPECT_EQ(result.filter->template_->country, "Schweiz");
@@ -366,6 +363,24 @@ TEST_F(LegacyFileTest, FilterBlockIsHandedToTheWindow) {
   // The template is no coin of the collection.
   EXPECT_EQ(document_.coin_count, 3);
   EXPECT_EQ(document_.first_coin->av_motive, "Adler 1");
+}
+
+TEST_F(LegacyFileTest, FilterOptionsKeepTheirFileOrder) {
+  auto filter_template = MakeCoin(9);
+  for (int set = 0; set < 3; ++set) {
+    LegacyFileSpec spec;
+    spec.filter = test::LegacyFilterSpec{};
+    spec.filter->template_ = filter_template.get();
+    spec.filter->options = {0, 0, 0};
+    spec.filter->options[set] = 1;
+    CollectionDocument document;
+    test::WriteFileBytes(path_, BuildLegacyFile(spec).bytes);
+    const LegacyReadResult result = ReadLegacyFile(PathText(path_), document, services_);
+    ASSERT_TRUE(result.filter.has_value());
+    EXPECT_EQ(result.filter->all_criteria, set == 0);
+    EXPECT_EQ(result.filter->exact_text, set == 1);
+    EXPECT_EQ(result.filter->match_case, set == 2);
+  }
 }
 
 TEST_F(LegacyFileTest, PasswordProtectedFileOpensWithTheRightPassword) {
@@ -393,6 +408,7 @@ TEST_F(LegacyFileTest, WrongCancelledOrEmptyPasswordLeavesTheDocumentEmptyAndUnn
   const std::pair<PasswordAnswer::Button, std::string> answers[] = {
       {PasswordAnswer::Button::kOk, "geheim"},
       {PasswordAnswer::Button::kOk, ""},
+      {PasswordAnswer::Button::kOk, std::string(5000, 'x')},
       {PasswordAnswer::Button::kCancel, "Geheim"},
       // The write-protected choice is only for files that store their key.
       {PasswordAnswer::Button::kWriteProtected, ""}};
@@ -576,6 +592,14 @@ TEST_F(LegacyFileTest, WrongMagicIsNoKorvexFile) {
   EXPECT_FALSE(document_.has_name);
   EXPECT_EQ(document_.AreaCount(), 0);
   EXPECT_EQ(offers_.offers, 0);
+}
+
+TEST_F(LegacyFileTest, WrongMagicAfterALegacyDocumentLeavesNoLegacyVersion) {
+  Read(ThreeCoins("Korvexia_120"));
+  ASSERT_EQ(document_.legacy_version, 120);
+  Read(std::string("kein Korvex"));
+  EXPECT_EQ(document_.legacy_version, 0);
+  EXPECT_EQ(document_.coin_count, 0);
 }
 
 TEST_F(LegacyFileTest, EmptyFileIsNoKorvexFile) {
