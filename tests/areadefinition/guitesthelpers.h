@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QDialog>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QTimer>
@@ -58,13 +59,15 @@ inline void LeaveField(QWidget* widget) {
   QApplication::sendEvent(widget, &event);
 }
 
-// Runs `action` on the modal dialog of type Dialog once the caller's exec() has shown it.
+// Runs `action` on the modal dialog of type Dialog once the caller's exec() has shown it. Should
+// the action fail before closing the dialog, the dialog is closed anyway so the test goes on.
 template <typename Dialog>
 void WhenShown(std::function<void(Dialog*)> action) {
   QTimer::singleShot(0, [action] {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
       if (auto* dialog = qobject_cast<Dialog*>(widget); dialog && dialog->isVisible()) {
         action(dialog);
+        if (dialog->isVisible()) dialog->done(QDialog::Rejected);
         return;
       }
     }
