@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,23 @@ bool DisplayAvailable() {
   return HasEnvironment("DISPLAY") || HasEnvironment("WAYLAND_DISPLAY") || HasEnvironment("QT_QPA_PLATFORM");
 }
 
+// The program speaks German; a machine without any locale setting gets German number and date
+// conventions instead of the bare C locale.
+void PreferGermanConventions() {
+  for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+    const char* value = std::getenv(name);
+    if (!value || !*value) continue;
+    const bool bare = std::strcmp(value, "C") == 0 || std::strcmp(value, "POSIX") == 0 ||
+                      std::strncmp(value, "C.", 2) == 0;
+    if (!bare) return;
+  }
+  qputenv("LC_ALL", "de_DE.UTF-8");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  PreferGermanConventions();
   if (!DisplayAvailable()) {
     std::fputs("Korvex kann nicht starten: Es ist keine grafische Oberfläche verfügbar "
                "(weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt).\n"

@@ -1,5 +1,6 @@
 // Drives the real main window through its commands with scripted dialogs and messages.
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QStatusTipEvent>
@@ -68,6 +69,8 @@ class MainWindowTest : public QObject {
   void CountFiltersNarrowTheRowsAndNameThemInTheTitle();
   void NewAsksForAreasAndStartsUnnamed();
   void FirstStartOpensACopyOfTheExampleCollection();
+  void SettingsDialogRestartsAutosaveAndConvertsTheCurrency();
+  void LookupEditorSeesTheListsInTheFile();
 };
 
 void MainWindowTest::StartsWithTheFileNamedOnTheCommandLine() {
@@ -616,7 +619,58 @@ void MainWindowTest::FirstStartOpensACopyOfTheExampleCollection() {
   QCOMPARE(harness.files.open_requests().size(), size_t{1});
 }
 
+void MainWindowTest::SettingsDialogRestartsAutosaveAndConvertsTheCurrency() {
+  MainWindowHarness harness;
+  THauptfenster& window = harness.Start({harness.WriteSample("Waehrung.mvc").string()});
+  QVERIFY(!window.SpeicherIntervall()->isActive());
+  harness.dialogs.options = [](ProgramSettings& settings) {
+    settings.AutoSave = true;
+    settings.AutoSaveTime = "7";
+    MainWindowDialogs::OptionsOutcome outcome;
+    outcome.conversion = ConversionAmounts{195.583, 100};
+    outcome.new_currency = "EUR";
+    return outcome;
+  };
+  Trigger(window, "MenuExtrasOptionen");
+  QCOMPARE(harness.dialogs.options_dialogs, 1);
+  QVERIFY(window.SpeicherIntervall()->isActive());
+  QCOMPARE(window.SpeicherIntervall()->interval(), 420000);
+  // 10 DM are 5,11 EUR; the totals follow at once.
+  QCOMPARE(window.Document().first_coin->catalogue, 5.11);
+  QCOMPARE(window.Document().currency_symbol, std::string("EUR"));
+  QVERIFY(window.Document().modified());
+  QVERIFY(Panel(window, 2).endsWith(QStringLiteral(" EUR")));
+  QVERIFY(!window.Statuszeile()->SimpleTextShown());
+
+  // Without a conversion request nothing in the collection changes.
+  harness.dialogs.options = [](ProgramSettings& settings) {
+    settings.AutoSave = false;
+    return MainWindowDialogs::OptionsOutcome{};
+  };
+  Trigger(window, "MenuExtrasOptionen");
+  QVERIFY(!window.SpeicherIntervall()->isActive());
+  QCOMPARE(window.Document().first_coin->catalogue, 5.11);
+}
+
+void MainWindowTest::LookupEditorSeesTheListsInTheFile() {
+  MainWindowHarness harness;
+  THauptfenster& window = harness.Start({harness.WriteSample("Listen.mvc").string()});
+  QVERIFY(!std::filesystem::exists(LookupFilePath()));
+  Trigger(window, "MenuExtrasHilfsDB");
+  QCOMPARE(harness.dialogs.edited_lists.size(), size_t{1});
+  QVERIFY(harness.dialogs.edited_lists[0] == window.Lookups());
+  // The lists are written before the editor opens, so the file it edits holds them.
+  QVERIFY(std::filesystem::exists(LookupFilePath()));
+  QVERIFY(LoadLookupLists(LookupFilePath()) == window.Lookups());
+}
+
 }  // namespace korvex::test
 
-QTEST_MAIN(korvex::test::MainWindowTest)
+int main(int argc, char* argv[]) {
+  // German number conventions for the totals, whatever the machine's locale is.
+  qputenv("LC_ALL", "de_DE.UTF-8");
+  QApplication application(argc, argv);
+  korvex::test::MainWindowTest test;
+  return QTest::qExec(&test, argc, argv);
+}
 #include "mainwindow_test.moc"

@@ -39,4 +39,10 @@ bool ScriptedDialogs::DefineAreas(CollectionDocument& document) {
   return define_areas ? define_areas(document) : false;
 }
 
+MainWindowDialogs::OptionsOutcome ScriptedDialogs::ShowOptions(SettingsStore&, ProgramSettings& settings,
+                                                                WindowPlaces&, const std::string&) {
+  ++options_dialogs;
+  return options ? options(settings) : OptionsOutcome{};
+}
+
 }  // namespace korvex::test

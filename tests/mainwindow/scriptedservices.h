@@ -52,9 +52,18 @@ class ScriptedDialogs final : public MainWindowDialogs {
   // Runs in place of the area definition dialog; unset means "Abbruch".
   std::function<bool(CollectionDocument&)> define_areas;
   int areas_dialogs = 0;
+  // Runs in place of the settings dialog, changing the settings as the user would; unset leaves
+  // them as they are.
+  std::function<OptionsOutcome(ProgramSettings&)> options;
+  int options_dialogs = 0;
+  // The lists the lookup-list editor was opened with.
+  std::vector<LookupLists> edited_lists;
 
   PasswordAnswer AskNewPassword() override;
   bool DefineAreas(CollectionDocument& document) override;
+  OptionsOutcome ShowOptions(SettingsStore& store, ProgramSettings& settings, WindowPlaces& places,
+                             const std::string& file_currency) override;
+  void EditLookupLists(const LookupLists& lists) override { edited_lists.push_back(lists); }
 };
 
 }  // namespace korvex::test

@@ -1,10 +1,17 @@
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "dialogs/currencyconversion.h"
+#include "dialogs/lookuplists.h"
 
 namespace korvex {
 
 class CollectionDocument;
+class SettingsStore;
+struct ProgramSettings;
+struct WindowPlaces;
 
 // The modal dialogs that the main window's commands open and whose answers decide what the
 // command does next. The window uses the real dialogs; tests answer from a script.
@@ -25,6 +32,20 @@ class MainWindowDialogs {
   // it was left with OK; the dialog has then put the areas (and, for a document without areas,
   // the currency symbol) into the document.
   virtual bool DefineAreas(CollectionDocument& document) = 0;
+
+  // What the settings dialog asks the window to do with the open collection.
+  struct OptionsOutcome {
+    std::optional<ConversionAmounts> conversion;
+    std::string new_currency;  // Windows-1252; only with a conversion
+  };
+  // "&Einstellungen...": the settings dialog on its first page. It edits `settings` in place and
+  // writes them to `store` on OK; `file_currency` is the open collection's currency symbol.
+  virtual OptionsOutcome ShowOptions(SettingsStore& store, ProgramSettings& settings,
+                                     WindowPlaces& places, const std::string& file_currency) = 0;
+
+  // "&Hilfsdatenbanken bearbeiten...": the lookup-list editor, which writes the lookup file
+  // itself when it is left with OK.
+  virtual void EditLookupLists(const LookupLists& lists) = 0;
 };
 
 }  // namespace korvex

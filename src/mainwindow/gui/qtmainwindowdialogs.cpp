@@ -1,9 +1,16 @@
 #include "mainwindow/gui/qtmainwindowdialogs.h"
 
 #include "dialogs/areadefinition/tdefkat.h"
+#include "dialogs/gui/tmainform.h"
+#include "dialogs/gui/toptionen.h"
 #include "dialogs/gui/tpasswort.h"
 
 namespace korvex {
+
+QtMainWindowDialogs::QtMainWindowDialogs(MessageService& messages, QWidget* parent)
+    : messages_(messages), parent_(parent) {}
+
+QtMainWindowDialogs::~QtMainWindowDialogs() = default;
 
 MainWindowDialogs::PasswordAnswer QtMainWindowDialogs::AskNewPassword() {
   gui::TPasswort dialog(gui::TPasswort::Form::kSetting, messages_, parent_);
@@ -17,6 +24,23 @@ MainWindowDialogs::PasswordAnswer QtMainWindowDialogs::AskNewPassword() {
 bool QtMainWindowDialogs::DefineAreas(CollectionDocument& document) {
   gui::TDefKat dialog(document, parent_);
   return dialog.exec() == QDialog::Accepted;
+}
+
+
+MainWindowDialogs::OptionsOutcome QtMainWindowDialogs::ShowOptions(SettingsStore& store, ProgramSettings& settings,
+                                                                   WindowPlaces& places,
+                                                                   const std::string& file_currency) {
+  if (!options_) options_ = std::make_unique<gui::TOptionen>(store, settings, places, messages_, parent_);
+  options_->Run(file_currency);
+  OptionsOutcome outcome;
+  outcome.conversion = options_->ConversionRequest();
+  if (outcome.conversion) outcome.new_currency = options_->NewCurrency();
+  return outcome;
+}
+
+void QtMainWindowDialogs::EditLookupLists(const LookupLists& lists) {
+  gui::TMainform editor(lists, messages_, parent_);
+  editor.exec();
 }
 
 }  // namespace korvex

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "mainwindow/gui/mainwindowdialogs.h"
 
 class QWidget;
@@ -7,18 +9,27 @@ class QWidget;
 namespace korvex {
 
 class MessageService;
+namespace gui {
+class TOptionen;
+}
 
 // The real dialogs behind the main window's commands, shown modally over the window.
 class QtMainWindowDialogs final : public MainWindowDialogs {
  public:
-  QtMainWindowDialogs(MessageService& messages, QWidget* parent) : messages_(messages), parent_(parent) {}
+  QtMainWindowDialogs(MessageService& messages, QWidget* parent);
+  ~QtMainWindowDialogs() override;
 
   PasswordAnswer AskNewPassword() override;
   bool DefineAreas(CollectionDocument& document) override;
+  OptionsOutcome ShowOptions(SettingsStore& store, ProgramSettings& settings, WindowPlaces& places,
+                             const std::string& file_currency) override;
+  void EditLookupLists(const LookupLists& lists) override;
 
  private:
   MessageService& messages_;
   QWidget* parent_;
+  // Made once and kept for the whole run, so that its controls always hold the settings in force.
+  std::unique_ptr<gui::TOptionen> options_;
 };
 
 }  // namespace korvex

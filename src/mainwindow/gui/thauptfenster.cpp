@@ -9,6 +9,7 @@
 #include <QStatusTipEvent>
 #include <QToolBar>
 
+#include "dialogs/dateformat.h"
 #include "mainwindow/gridcolumns.h"
 #include "mainwindow/gui/datenbereich.h"
 #include "mainwindow/gui/filedialogs.h"
@@ -45,8 +46,7 @@ const QSet<QString>& CommandsWithoutDialog() {
       "SpeedFilterFrei", "MenuAnsichtSortierung", "SpeedSortierung", "MenuAnsichtFelder",
       "MenuDateiImportieren", "MenuDateiExportieren", "MenuDateiExportierenAlles",
       "MenuDateiExportierenKategorie", "MenuDateiExportierenArtikel", "DatenPopUpExportierenArtikel",
-      "DatenPopUpExportierenKategorie", "MenuExtrasSonderNummernkreise", "MenuHilfeHilfethemen",
-      "MenuExtrasOptionen", "MenuExtrasHilfsDB"};
+      "DatenPopUpExportierenKategorie", "MenuExtrasSonderNummernkreise", "MenuHilfeHilfethemen"};
   return names;
 }
 
@@ -54,7 +54,8 @@ const QSet<QString>& CommandsWithoutDialog() {
 
 THauptfenster::THauptfenster(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent),
-      format_(FormatSettings::German()),
+      document_(SystemFormatSettings().currency_symbol),
+      format_(SystemFormatSettings()),
       grid_content_(document_, format_),
       progress_([this](const std::string& text) { statuszeile_->ShowSimpleText(QString::fromStdString(text)); },
                 [this] { statuszeile_->EndSimpleText(); }),
@@ -96,6 +97,10 @@ QAction* THauptfenster::Action(const QString& name) const {
 QToolBar* THauptfenster::Toolbar(const QString& name) const { return commands_->Toolbar(name); }
 
 void THauptfenster::CreateServices() {
+  if (!services_.settings_store) {
+    own_settings_store_ = std::make_unique<SettingsStore>();
+    services_.settings_store = own_settings_store_.get();
+  }
   if (!services_.messages) {
     own_messages_ = std::make_unique<QtMessageService>(this);
     services_.messages = own_messages_.get();
@@ -111,10 +116,6 @@ void THauptfenster::CreateServices() {
   if (!services_.dialogs) {
     own_dialogs_ = std::make_unique<QtMainWindowDialogs>(*services_.messages, this);
     services_.dialogs = own_dialogs_.get();
-  }
-  if (!services_.settings_store) {
-    own_settings_store_ = std::make_unique<SettingsStore>();
-    services_.settings_store = own_settings_store_.get();
   }
 }
 
@@ -140,6 +141,8 @@ void THauptfenster::ConnectCommands() {
   Connect("SpeedKey", &THauptfenster::SpeedKeyClick);
   Connect("MenuDateiBeenden", &THauptfenster::MenuDateiBeendenClick);
   Connect("MenuExtrasKategorien", &THauptfenster::MenuExtrasKategorienClick);
+  Connect("MenuExtrasOptionen", &THauptfenster::MenuExtrasOptionenClick);
+  Connect("MenuExtrasHilfsDB", &THauptfenster::MenuExtrasHilfsDBClick);
   Connect("MenuHilfeUeber", &THauptfenster::MenuHilfeUeberClick);
 
   connect(Action("MenuKategorieAlleartikel"), &QAction::triggered, this, [this] { ShowView(kAllCoinsView); });

@@ -14,6 +14,7 @@
 #include "model/formatsettings.h"
 #include "dialogs/lookuplists.h"
 #include "dialogs/programsettings.h"
+#include "dialogs/windowplaces.h"
 #include "platform/progress.h"
 
 class QAction;
@@ -121,6 +122,8 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   void MenuDateiDatensicherungClick();
   void SpeedKeyClick();
   void MenuExtrasKategorienClick();
+  void MenuExtrasOptionenClick();
+  void MenuExtrasHilfsDBClick();
   void MenuDateiBeendenClick() { close(); }
   void MenuHilfeUeberClick();
   void StatuszeileDblClick(int x);
@@ -192,6 +195,7 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   CollectionDocument document_;
   FormatSettings format_;
   ProgramSettings settings_;
+  WindowPlaces places_;
   LookupLists lookup_lists_;
   CoinFilter filter_;
   ViewGridContent grid_content_;

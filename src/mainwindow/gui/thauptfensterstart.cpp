@@ -14,6 +14,7 @@
 
 #include "mainwindow/gui/datenbereich.h"
 #include "mainwindow/gui/mainwindowcommands.h"
+#include "mainwindow/gui/mainwindowdialogs.h"
 #include "mainwindow/gui/statuszeile.h"
 #include "mainwindow/gui/thauptfenster.h"
 #include "model/codepage.h"
@@ -22,13 +23,13 @@
 #include "platform/datafolders.h"
 #include "platform/messages.h"
 #include "platform/settingsstore.h"
+#include "dialogs/currencyconversion.h"
+#include "dialogs/dateformat.h"
 
 namespace korvex {
 namespace {
 
 QString FromWin1252(const std::string& text) { return QString::fromStdString(Win1252ToUtf8(text)); }
-
-constexpr QRect kDefaultGeometry(1, 1, 640, 491);
 
 // The example collection shipped in the program folder, offered once on the very first start.
 constexpr const char* kExampleFile = "Beispielsammlung.mvc";
@@ -67,6 +68,7 @@ void THauptfenster::FirstActivation() {
   layouts_uniform_ = true;
   document_.SetPassword("");
   RestoreGeometry();
+  ReadWindowPlaces(*services_.settings_store, places_);
   ReadProgramSettings();
   LoadLookupListsAtStart();
   RestoreToolbars();
@@ -91,6 +93,7 @@ void THauptfenster::FirstActivation() {
   if (!opened) BuildRows();
   if (!document_.has_name && !document_.from_template) OpenFromDialog(false, false);
 
+  ReadWindowPlaces(*services_.settings_store, places_);
   BuildToolsMenu();
   EveryActivation();
 }
@@ -152,6 +155,9 @@ void THauptfenster::EveryActivation() {
 
 void THauptfenster::ReadProgramSettings() {
   if (!ReadSettings(*services_.settings_store, settings_)) QApplication::beep();
+  // The date format is fixed for the whole run; a change in the settings dialog counts from the
+  // next start.
+  format_ = FormatSettingsInUse(settings_);
 }
 
 void THauptfenster::LoadLookupListsAtStart() {
@@ -195,6 +201,7 @@ void THauptfenster::closeEvent(QCloseEvent* event) {
   }
   speicher_intervall_.stop();
   SaveGeometry();
+  WriteWindowPlaces(*services_.settings_store, places_, settings_);
   SaveToolbars();
   services_.settings_store->Flush();
   CloseDocument();
@@ -218,54 +225,44 @@ void THauptfenster::ClearAreas() { document_.areas.clear(); }
 // Geometry and toolbars in the settings store
 
 void THauptfenster::RestoreGeometry() {
-  SettingsKey key(*services_.settings_store);
-  const auto left = key.ReadInteger("WdLinks");
-  const auto top = key.ReadInteger("WdOben");
-  const auto width = key.ReadInteger("WdBreite");
-  const auto height = key.ReadInteger("WdHoehe");
-  const auto state = key.ReadString("WdStatus");
-  if (!left || !top || !width || !height || !state) {
-    setWindowState(Qt::WindowNoState);
-    setGeometry(kDefaultGeometry);
-    return;
+  const MainWindowGeometry stored = ReadMainWindowGeometry(*services_.settings_store);
+  setGeometry(stored.WdLinks, stored.WdOben, stored.WdBreite, stored.WdHoehe);
+  if (!stored.WdStatus) return;
+  switch (*stored.WdStatus) {
+    case MainWindowState::kNormal: setWindowState(Qt::WindowNoState); break;
+    case MainWindowState::kMaximized: setWindowState(Qt::WindowMaximized); break;
+    case MainWindowState::kMinimized: setWindowState(Qt::WindowMinimized); break;
   }
-  setGeometry(*left, *top, *width, *height);
-  if (*state == "001") setWindowState(Qt::WindowNoState);
-  if (*state == "002") setWindowState(Qt::WindowMaximized);
-  if (*state == "003") setWindowState(Qt::WindowMinimized);
 }
 
 void THauptfenster::SaveGeometry() {
-  SettingsKey key(*services_.settings_store);
   // The normal bounds are written whatever the state, so a maximised window comes back with the
   // size it had before it was maximised.
-  const QRect normal = (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) ? normalGeometry() : geometry();
-  key.WriteInteger("WdLinks", normal.left());
-  key.WriteInteger("WdOben", normal.top());
-  key.WriteInteger("WdBreite", normal.width());
-  key.WriteInteger("WdHoehe", normal.height());
-  const char* state = "001";
-  if (windowState() & Qt::WindowMinimized) state = "003";
-  if (windowState() & Qt::WindowMaximized) state = "002";
-  key.WriteString("WdStatus", state);
+  const bool normal = !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized));
+  const QRect bounds = normal ? geometry() : normalGeometry();
+  MainWindowGeometry geometry{bounds.left(), bounds.top(), bounds.width(), bounds.height(), MainWindowState::kNormal};
+  if (windowState() & Qt::WindowMinimized) geometry.WdStatus = MainWindowState::kMinimized;
+  if (windowState() & Qt::WindowMaximized) geometry.WdStatus = MainWindowState::kMaximized;
+  WriteMainWindowGeometry(*services_.settings_store, geometry);
 }
 
 void THauptfenster::SaveToolbars() {
   for (const char* name : MainWindowCommands::kToolbarNames) {
     QToolBar* bar = Toolbar(name);
-    SettingsKey key(*services_.settings_store, std::string("Bars\\") + name);
-    key.WriteBool("Visible", !bar->isHidden());
     const Qt::ToolBarArea area = toolBarArea(bar);
     const bool floating = bar->isFloating() || area == Qt::NoToolBarArea;
-    key.WriteString("DockedTo", floating ? "nil" : DockNames().at(area));
-    key.WriteInteger("DockRow", floating ? 0 : ToolbarRow(bar));
-    key.WriteInteger("DockPos", Horizontal(area) ? bar->x() : bar->y());
     const QRect frame = bar->frameGeometry();
-    key.WriteInteger("FloatLeft", frame.left());
-    key.WriteInteger("FloatTop", frame.top());
-    key.WriteInteger("FloatRight", frame.left() + frame.width());
-    key.WriteInteger("FloatBottom", frame.top() + frame.height());
-    key.WriteInteger("FloatRightX", frame.left() + frame.width());
+    ToolbarPlace place;
+    place.Visible = !bar->isHidden();
+    place.DockedTo = floating ? "nil" : DockNames().at(area);
+    place.DockRow = floating ? 0 : ToolbarRow(bar);
+    place.DockPos = Horizontal(area) ? bar->x() : bar->y();
+    place.FloatLeft = frame.left();
+    place.FloatTop = frame.top();
+    place.FloatRight = frame.left() + frame.width();
+    place.FloatBottom = frame.top() + frame.height();
+    place.FloatRightX = place.FloatRight;
+    WriteToolbarPlace(*services_.settings_store, name, place);
   }
 }
 
@@ -292,21 +289,19 @@ void THauptfenster::RestoreToolbars() {
     Qt::ToolBarArea area;
     int row;
     int pos;
+    bool visible;
   };
   std::vector<Placement> placements;
   for (const char* name : MainWindowCommands::kToolbarNames) {
-    SettingsKey key(*services_.settings_store, std::string("Bars\\") + name);
-    const auto docked = key.ReadString("DockedTo");
-    if (!docked) return;  // no stored layout: the initial one stays
-    Placement placement{Toolbar(name), Qt::TopToolBarArea, key.ReadInteger("DockRow").value_or(0),
-                        key.ReadInteger("DockPos").value_or(0)};
+    const std::optional<ToolbarPlace> place = ReadToolbarPlace(*services_.settings_store, name);
+    if (!place) return;  // no complete stored layout: the initial one stays
+    Placement placement{Toolbar(name), Qt::TopToolBarArea, place->DockRow, place->DockPos, place->Visible};
     for (const auto& [area, dock] : DockNames()) {
-      if (dock == *docked) placement.area = area;
+      if (dock == place->DockedTo) placement.area = area;
     }
     // A bar that floated comes back in a row of its own below the others of the top dock.
-    if (*docked == "nil") placement.row = 1000;
+    if (place->DockedTo == "nil") placement.row = 1000;
     placements.push_back(placement);
-    placement.bar->setVisible(key.ReadBool("Visible").value_or(true));
   }
   std::stable_sort(placements.begin(), placements.end(), [](const Placement& a, const Placement& b) {
     return std::tie(a.area, a.row, a.pos) < std::tie(b.area, b.row, b.pos);
@@ -318,11 +313,7 @@ void THauptfenster::RestoreToolbars() {
       addToolBarBreak(placement.area);
     }
     addToolBar(placement.area, placement.bar);
-    placement.bar->show();
-    placement.bar->setVisible(
-        SettingsKey(*services_.settings_store, "Bars\\" + placement.bar->objectName().toStdString())
-            .ReadBool("Visible")
-            .value_or(true));
+    placement.bar->setVisible(placement.visible);
   }
 }
 
@@ -379,6 +370,26 @@ void THauptfenster::BuildToolsMenu() {
     });
   }
   tools->menuAction()->setVisible(!settings_.tools.empty());
+}
+
+void THauptfenster::MenuExtrasOptionenClick() {
+  const MainWindowDialogs::OptionsOutcome outcome =
+      services_.dialogs->ShowOptions(*services_.settings_store, settings_, places_, document_.currency_symbol);
+  ConfigureAutosave();
+  if (outcome.conversion) {
+    ConvertCurrency(document_, outcome.new_currency, *outcome.conversion, *this);
+    BuildRows();
+    ProgressEnd();
+  }
+  LayoutStatusBar();
+  BuildRows();
+}
+
+void THauptfenster::MenuExtrasHilfsDBClick() {
+  // Additions made since the start reach the file first, so the editor sees them.
+  SaveLookupLists(lookup_lists_);
+  services_.dialogs->EditLookupLists(lookup_lists_);
+  lookup_lists_ = LoadLookupLists();
 }
 
 void THauptfenster::MenuHilfeUeberClick() {
