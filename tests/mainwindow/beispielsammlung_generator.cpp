@@ -12,6 +12,7 @@
 
 #include "common/scriptedmessages.h"
 #include "files/collectionfileio.h"
+#include "mainwindow/sorting.h"
 #include "model/codepage.h"
 #include "model/datetime.h"
 #include "model/fieldcatalogue.h"
@@ -119,10 +120,15 @@ std::unique_ptr<TKategorie> MakeArea(const AreaPlan& plan, int id) {
   area->country = true;
   area->z_active[0] = true;
   area->z_name[0] = W("Serie");
-  area->ResetCells();
-  // The example shows a few more columns than a new area: value and where the coin is kept.
-  area->cells.push_back({kPurchaseprice, 80, kAlignRight});
-  area->cells.push_back({kLocation, 110, kAlignLeft});
+  // Columns wide enough for their headers, and a few more than a new area shows.
+  area->cells = {{kItem, 80, kAlignRight},          {kSchoen, 55, kAlignLeft},
+                 {FieldTypeOfKind(plan.kind2), 60, kAlignLeft}, {kYear, 70, kAlignCenter},
+                 {kNumeral, 45, kAlignRight},       {kCurrency, 75, kAlignLeft},
+                 {kMintlocation, 80, kAlignCenter}, {kCount, 35, kAlignRight},
+                 {kQuality, 40, kAlignCenter},      {kAvMotive, 130, kAlignLeft},
+                 {kTheme, 120, kAlignLeft},         {kCatalogue, 85, kAlignRight},
+                 {kPurchaseprice, 80, kAlignRight}, {kPurchasedate, 85, kAlignCenter},
+                 {kLocation, 110, kAlignLeft}};
   return area;
 }
 
@@ -219,7 +225,10 @@ int main(int argc, char* argv[]) {
   doc.all_cells = doc.areas[0]->cells;
   doc.currency_symbol = "\x80";
   doc.current_view = kAllCoinsView;
-  doc.sort_keys = {kSchoen, kJaeger, kNoSortKey, 0, 0};
+  // Sorted by year and face value, so the list reads like a catalogue.
+  doc.sort_keys = {kYear, kNumeral, kNoSortKey, 0, 0};
+  doc.standard_order = false;
+  SortCollection(doc, FormatSettings::German());
   doc.RecomputeHighestItem();
 
   test::ScriptedMessages messages;

@@ -71,6 +71,7 @@ class MainWindowTest : public QObject {
   void FirstStartOpensACopyOfTheExampleCollection();
   void SettingsDialogRestartsAutosaveAndConvertsTheCurrency();
   void LookupEditorSeesTheListsInTheFile();
+  void ShippedExampleCollectionIsARealCollection();
 };
 
 void MainWindowTest::StartsWithTheFileNamedOnTheCommandLine() {
@@ -662,6 +663,22 @@ void MainWindowTest::LookupEditorSeesTheListsInTheFile() {
   // The lists are written before the editor opens, so the file it edits holds them.
   QVERIFY(std::filesystem::exists(LookupFilePath()));
   QVERIFY(LoadLookupLists(LookupFilePath()) == window.Lookups());
+}
+
+void MainWindowTest::ShippedExampleCollectionIsARealCollection() {
+  const std::filesystem::path data = KORVEX_SOURCE_DATA;
+  CollectionDocument doc;
+  ReadCollection(doc, data / "Beispielsammlung.mvc");
+  QVERIFY(doc.AreaCount() >= 5);
+  QVERIFY(doc.coin_count >= 200);
+  int pictures = 0;
+  for (const TDaten* coin = doc.first_coin; coin; coin = coin->next) {
+    QVERIFY(coin->category >= 1 && coin->category <= doc.AreaCount());
+    if (coin->av_picture.empty()) continue;
+    ++pictures;
+    QVERIFY(std::filesystem::exists(data / "Beispielsammlung" / coin->av_picture));
+  }
+  QVERIFY(pictures > 0);
 }
 
 }  // namespace korvex::test
