@@ -162,6 +162,7 @@ TEST(AreaWorkList, ApplyTakesEditsNewAreasAndTheCurrency) {
   CollectionDocument document("\x80");
   FillThreeAreas(document);
   TDaten& stray = AddCoin(document, 9, "x");
+  TDaten& damaged = AddCoin(document, 0, "y");
   document.currency_symbol = "DM";
   AreaWorkList list = Open(document);
   list.Entry(2).area.name = "Schweiz";
@@ -180,6 +181,7 @@ TEST(AreaWorkList, ApplyTakesEditsNewAreasAndTheCurrency) {
   EXPECT_EQ(ItemsOfArea(document, 3), std::vector<std::string>{});
   // A coin of no listed area keeps its number rather than landing in a new area.
   EXPECT_EQ(stray.category, 9);
+  EXPECT_EQ(damaged.category, 0);
   EXPECT_EQ(document.currency_symbol, "EUR");
 }
 

@@ -24,10 +24,8 @@ AreaWorkList AreaWorkList::FromDocument(const CollectionDocument& document, Prog
   }
   progress.ProgressStep();
   for (const TDaten* coin = document.first_coin; coin; coin = coin->next) {
-    // Entry p - 1 holds the area with id p; a new collection's first area has no coins yet.
-    if (list.had_areas_ && coin->category >= 1 && coin->category <= list.Count()) {
-      list.entries_[coin->category - 1].in_use = true;
-    }
+    // Entry p - 1 holds the area with id p.
+    if (coin->category >= 1 && coin->category <= list.Count()) list.entries_[coin->category - 1].in_use = true;
     progress.ProgressStep();
   }
   progress.ProgressStep();
