@@ -187,7 +187,7 @@ TEST(AreaWorkList, ApplyTakesEditsNewAreasAndTheCurrency) {
 
 TEST(AreaWorkList, FirstAreaOfANewCollection) {
   CollectionDocument document("\x80");
-  document.currency_symbol = "$";
+  document.currency_symbol = "DM";
   AreaWorkList list = Open(document);
   list.Entry(0).area.name.assign("Deutschland");
   Apply(document, std::move(list), std::string("\x80"));
