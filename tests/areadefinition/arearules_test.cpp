@@ -26,12 +26,6 @@ TEST(AreaRules, LeavingTheNameFillsOnlyAnEmptyShortName) {
   EXPECT_EQ(ShortNameAfterNaming("", ""), "");
 }
 
-TEST(AreaRules, ToolbarButtonNeedsPictureOrShortName) {
-  EXPECT_TRUE(IconButtonAllowed(true, ""));
-  EXPECT_TRUE(IconButtonAllowed(false, "D"));
-  EXPECT_FALSE(IconButtonAllowed(false, ""));
-}
-
 TEST(AreaRules, CaptionEditsStoreRealTextsOnly) {
   TKategorie area;
   EXPECT_EQ(ExtraCaptionShown(area, 2), "Frei definierbar");

@@ -497,18 +497,6 @@ class TDefKatTest : public QObject {
     QCOMPARE(progress.total, 1 + 2 + 1);
     QCOMPARE(progress.position, progress.total);
   }
-
-  void realWaitWindowComesAndGoes() {
-    CollectionDocument document;
-    AddArea(document, "A");
-    AddCoin(document, 1, "1");
-    TDefKat dialog(document, nullptr, {&names_, &icons_, nullptr});
-    // The wait window closed when opening was done.
-    QVERIFY(dialog.findChildren<QWidget*>("Waitwindow").isEmpty());
-    QTest::mouseClick(dialog.ButtonOK, Qt::LeftButton);
-    QVERIFY(dialog.findChildren<QWidget*>("Waitwindow").isEmpty());
-    QCOMPARE(document.AreaCount(), 1);
-  }
 };
 
 }  // namespace korvex
