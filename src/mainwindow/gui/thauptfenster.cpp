@@ -144,6 +144,7 @@ void THauptfenster::ConnectCommands() {
   Connect("MenuExtrasOptionen", &THauptfenster::MenuExtrasOptionenClick);
   Connect("MenuExtrasHilfsDB", &THauptfenster::MenuExtrasHilfsDBClick);
   Connect("MenuHilfeUeber", &THauptfenster::MenuHilfeUeberClick);
+  ConnectOnlineCommands();
 
   connect(Action("MenuKategorieAlleartikel"), &QAction::triggered, this, [this] { ShowView(kAllCoinsView); });
   connect(Action("SpeedAlles"), &QAction::triggered, this, [this] { ShowView(kAllCoinsView); });

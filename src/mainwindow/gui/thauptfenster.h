@@ -145,6 +145,7 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   void ConnectCommands();
   void ConnectFilterCommands();
   void ConnectToolbarCommands();
+  void ConnectOnlineCommands();
   void Connect(const char* name, void (THauptfenster::*handler)());
   void SetCommandsEnabled(std::initializer_list<const char*> names, bool enabled);
   void SetCommandEnabled(const char* name, bool enabled);

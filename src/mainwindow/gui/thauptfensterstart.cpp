@@ -392,6 +392,24 @@ void THauptfenster::MenuExtrasHilfsDBClick() {
   lookup_lists_ = LoadLookupLists();
 }
 
+void THauptfenster::ConnectOnlineCommands() {
+  // Failures to open a page or the mail program are ignored without a message.
+  const auto open_page = [this](const QString& page) {
+    QDesktopServices::openUrl(QUrl(FromWin1252(settings_.URL) + page));
+  };
+  connect(Action("MenuOnlineInternet"), &QAction::triggered, this, [open_page] { open_page({}); });
+  connect(Action("MenuOnlineFAQ"), &QAction::triggered, this, [open_page] { open_page("/faq_korvex.htm"); });
+  connect(Action("MenuHilfeFAQ"), &QAction::triggered, this, [open_page] { open_page("/faq_korvex.htm"); });
+  const auto mail = [](const QString& subject) {
+    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:korvex@promarbel.de?subject=") +
+                                   QUrl::toPercentEncoding(subject)));
+  };
+  connect(Action("MenuOnlineEmailFeedback"), &QAction::triggered, this,
+          [mail] { mail(QStringLiteral("Feedback zu Korvex   - Version 3.1.3")); });
+  connect(Action("MenuOnlineEmailVorschlag"), &QAction::triggered, this,
+          [mail] { mail(QStringLiteral("Verbesserungsvorschlag zu Korvex   - Version 3.1.3")); });
+}
+
 void THauptfenster::MenuHilfeUeberClick() {
   QMessageBox::about(this, QStringLiteral("Informationen"),
                      QStringLiteral("<b>Korvex</b> – Version 3.1.3<br><br>"
