@@ -41,15 +41,17 @@ const char* const kNotSaved =
     "komprimiert\"!";
 const char* const kLegacyConverted = "Die Datei wird im aktuellen Dateiformat gespeichert!";
 
+// The whole file in one buffer of its size, read at once.
 std::string ReadPlainFile(const std::string& path) {
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(NativePath(path).c_str(), "rb"),
                                                        &std::fclose);
-  if (!file) throw EPassword(kCannotLoad);
-  std::string content;
-  char block[64 * 1024];
-  size_t count;
-  while ((count = std::fread(block, 1, sizeof block, file.get())) > 0) content.append(block, count);
-  if (std::ferror(file.get())) throw EPassword(kCannotLoad);
+  if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) throw EPassword(kCannotLoad);
+  const long size = std::ftell(file.get());
+  if (size < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0) throw EPassword(kCannotLoad);
+  std::string content(static_cast<size_t>(size), '\0');
+  if (std::fread(content.data(), 1, content.size(), file.get()) != content.size()) {
+    throw EPassword(kCannotLoad);
+  }
   return content;
 }
 

@@ -1,5 +1,6 @@
 #include "files/fileerrors.h"
 #include "files/xmlcollection.h"
+#include "files/xmlmintsplit.h"
 #include "files/xmlnodes.h"
 #include "model/fieldcatalogue.h"
 #include "model/numbertext.h"
@@ -19,10 +20,19 @@ using xml::WholeNumber64;
 using xml::YesNoValue;
 
 // Whitespace-only text is kept when it is an element's only content, so that a note or a field
-// consisting of blanks survives; whitespace between elements is dropped.
-constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_ws_pcdata_single;
+// consisting of blanks survives; whitespace between elements is dropped. Line ends are kept as
+// they are: the notes' CR LF then arrive unchanged, and only bare LFs need converting.
+constexpr unsigned kParseOptions =
+    (pugi::parse_default | pugi::parse_ws_pcdata_single) & ~pugi::parse_eol;
 constexpr float kCellsVersion = 0.3f;
 const char* const kRescueAreaName = "Gerettete Daten, bitte in korrekte Kategorien kopieren";
+
+bool HasBareLineFeed(const std::string& text) {
+  for (size_t lf = text.find('\n'); lf != std::string::npos; lf = text.find('\n', lf + 1)) {
+    if (lf == 0 || text[lf - 1] != '\r') return true;
+  }
+  return false;
+}
 
 bool RequiredSwitch(ChildFinder& finder, const char* name) {
   return YesNoValue(RequireAttribute(finder.Require(name), "active").value());
@@ -194,34 +204,113 @@ void ReadAreas(pugi::xml_node categories, float version, CollectionDocument& doc
   }
 }
 
-struct ProgressEnd {
-  Progress& progress;
-  ~ProgressEnd() { progress.ProgressEnd(); }
-};
+// Appends the coins in file order with the progress display, the inventory-number rule and the
+// rescue of coins whose area does not exist.
+class CoinCollector {
+ public:
+  CoinCollector(CollectionDocument& doc, Progress& progress, int total)
+      : doc_(doc), progress_(progress), total_(total) {
+    if (total_ == 0) return;
+    progress_.ProgressBegin("Lade Daten. Fertig:");
+    progress_.ProgressTotal(total_);
+    progress_.ProgressSet(0);
+  }
+  ~CoinCollector() {
+    if (total_ > 0) progress_.ProgressEnd();
+  }
+  CoinCollector(const CoinCollector&) = delete;
+  CoinCollector& operator=(const CoinCollector&) = delete;
 
-int ReadCoins(pugi::xml_node mintlist, CollectionDocument& doc, Progress& progress) {
-  int total = 0;
-  for (pugi::xml_node mint = mintlist.child("mint"); mint; mint = mint.next_sibling("mint")) ++total;
-  if (total == 0) return 0;
-  ProgressEnd end{progress};
-  progress.ProgressBegin("Lade Daten. Fertig:");
-  progress.ProgressTotal(total);
-  progress.ProgressSet(0);
-  int rescue_id = 0;
-  int rescued = 0;
-  for (pugi::xml_node mint = mintlist.child("mint"); mint; mint = mint.next_sibling("mint")) {
-    progress.ProgressStep();
-    doc.Append(std::make_unique<TDaten>());
-    TDaten& coin = *doc.LastCoin();
-    ReadCoinElement(mint, coin, doc);
+  void Read(pugi::xml_node mint) {
+    if (read_++ < total_) progress_.ProgressStep();
+    // The record joins the document before it is read, so that a failure keeps what was read.
+    doc_.Append(std::make_unique<TDaten>());
+    TDaten& coin = *doc_.LastCoin();
+    ReadCoinElement(mint, coin, doc_);
     const int item = InventoryNumberValue(coin.item);
-    if (item > doc.highest_item) doc.highest_item = item;
-    if (!doc.Area(coin.category)) {
-      RescueCoin(coin, doc, rescue_id);
-      ++rescued;
+    if (item > doc_.highest_item) doc_.highest_item = item;
+    if (!doc_.Area(coin.category)) {
+      RescueCoin(coin, doc_, rescue_id_);
+      ++rescued_;
     }
   }
-  return rescued;
+
+  int rescued() const { return rescued_; }
+
+ private:
+  CollectionDocument& doc_;
+  Progress& progress_;
+  int total_;  // the steps announced to the display
+  int read_ = 0;
+  int rescue_id_ = 0;
+  int rescued_ = 0;
+};
+
+// Reads everything but the coins of a parsed document; returns the `mintlist` element.
+pugi::xml_node ReadHead(const pugi::xml_document& xml, CollectionDocument& doc) {
+  pugi::xml_node root = xml.document_element();
+  if (!root || std::string_view(root.name()) != "deduvidarov") {
+    throw EXMLException(kNotACollectionFile);
+  }
+
+  ChildFinder finder(root);
+  pugi::xml_node fileinfo = finder.Require("fileinfo");
+  pugi::xml_node options = finder.Require("options");
+  pugi::xml_node categories = finder.Require("categories");
+  pugi::xml_node mintlist = finder.Require("mintlist");
+  const float version = FileVersion(fileinfo);
+  ReadOptions(options, version, doc);
+  ReadAreas(categories, version, doc);
+  return mintlist;
+}
+
+XmlReadReport ReadWholeTree(CollectionDocument& doc, std::string& buffer, Progress& progress) {
+  pugi::xml_document xml;
+  // A text the parser rejects is refused rather than read as an empty collection, so that a later
+  // save cannot replace a damaged file with nothing.
+  if (!xml.load_buffer_inplace(buffer.data(), buffer.size(), kParseOptions)) {
+    throw EXMLException(kNotACollectionFile);
+  }
+  const pugi::xml_node mintlist = ReadHead(xml, doc);
+  int total = 0;
+  for (pugi::xml_node mint = mintlist.child("mint"); mint; mint = mint.next_sibling("mint")) ++total;
+  CoinCollector coins(doc, progress, total);
+  for (pugi::xml_node mint = mintlist.child("mint"); mint; mint = mint.next_sibling("mint")) {
+    coins.Read(mint);
+  }
+  return XmlReadReport{coins.rescued()};
+}
+
+// A piece of a guessed coin list that is not well-formed on its own.
+struct WrongGuess {};
+
+// Reads the file with its coin list cut into pieces (see xmlmintsplit.h): the rest of the file
+// first, then each piece, all parsed from copies so that the buffer stays intact for reading the
+// whole tree when the guess proves wrong.
+XmlReadReport ReadPieceByPiece(CollectionDocument& doc, const std::string& buffer,
+                               const xml::MintListPieces& guess, Progress& progress) {
+  std::string rest;
+  rest.reserve(guess.content.begin + buffer.size() - guess.content.end);
+  rest.append(buffer, 0, guess.content.begin).append(buffer, guess.content.end);
+  pugi::xml_document rest_tree;
+  if (!rest_tree.load_buffer_inplace(rest.data(), rest.size(), kParseOptions, pugi::encoding_utf8)) {
+    throw WrongGuess{};
+  }
+  ReadHead(rest_tree, doc);
+
+  // Files of this program hold one coin per piece, which makes the count exact for them.
+  CoinCollector coins(doc, progress, static_cast<int>(guess.pieces.size()));
+  pugi::xml_document piece;
+  for (const xml::TextRange& range : guess.pieces) {
+    if (!piece.load_buffer(buffer.data() + range.begin, range.end - range.begin,
+                           kParseOptions | pugi::parse_fragment, pugi::encoding_utf8)) {
+      throw WrongGuess{};
+    }
+    for (pugi::xml_node node = piece.child("mint"); node; node = node.next_sibling("mint")) {
+      coins.Read(node);
+    }
+  }
+  return XmlReadReport{coins.rescued()};
 }
 
 }  // namespace
@@ -354,7 +443,7 @@ void ReadCoinElement(pugi::xml_node element, TDaten& c, const CollectionDocument
   c.last = DateValue(changes.Require("last"));
   auto note = std::make_unique<TText>();
   ReadText(finder.Require("description"), note->text);
-  note->NormaliseLineEnds();
+  if (HasBareLineFeed(note->text)) note->NormaliseLineEnds();
   c.description = std::move(note);
 }
 
@@ -365,26 +454,16 @@ std::unique_ptr<TDaten> ReadCoinElement(pugi::xml_node mint, const CollectionDoc
 }
 
 XmlReadReport ReadCollectionXml(CollectionDocument& doc, std::string& buffer, Progress& progress) {
-  pugi::xml_document xml;
-  const pugi::xml_parse_result parsed =
-      xml.load_buffer_inplace(buffer.data(), buffer.size(), kParseOptions);
-  pugi::xml_node root = xml.document_element();
-  // A text the parser rejects is refused rather than read as an empty collection, so that a later
-  // save cannot replace a damaged file with nothing.
-  if (!parsed || !root) throw EXMLException(kNotACollectionFile);
-  if (std::string_view(root.name()) != "deduvidarov") throw EXMLException(kNotACollectionFile);
-
-  ChildFinder finder(root);
-  pugi::xml_node fileinfo = finder.Require("fileinfo");
-  pugi::xml_node options = finder.Require("options");
-  pugi::xml_node categories = finder.Require("categories");
-  pugi::xml_node mintlist = finder.Require("mintlist");
-  const float version = FileVersion(fileinfo);
-  ReadOptions(options, version, doc);
-  ReadAreas(categories, version, doc);
-  XmlReadReport report;
-  report.rescued_coins = ReadCoins(mintlist, doc, progress);
-  return report;
+  if (const auto guess = xml::GuessMintListPieces(buffer)) {
+    const int32_t highest_item = doc.highest_item;
+    try {
+      return ReadPieceByPiece(doc, buffer, *guess, progress);
+    } catch (const WrongGuess&) {
+      doc.ClearContent();
+      doc.highest_item = highest_item;
+    }
+  }
+  return ReadWholeTree(doc, buffer, progress);
 }
 
 std::vector<std::unique_ptr<TDaten>> ReadClipboardCoins(std::string_view text,

@@ -1,6 +1,7 @@
 #include "files/xmlnodes.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <cstring>
 
@@ -12,16 +13,119 @@
 namespace korvex::xml {
 namespace {
 
-bool IsAscii(std::string_view text) {
-  for (char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
+// The length of the leading ASCII part of a text, tested eight bytes at a time.
+size_t AsciiPrefixLength(std::string_view text) {
+  size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    uint64_t block;
+    std::memcpy(&block, text.data() + i, 8);
+    if (block & 0x8080808080808080ULL) break;
   }
+  while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+  return i;
+}
+
+bool IsAscii(std::string_view text) { return AsciiPrefixLength(text) == text.size(); }
+
+// Converts UTF-8 to Windows-1252 into `target`, reusing its storage. This runs for every text of a
+// file, so ASCII is copied whole and Latin-1 letters (U+00A0 to U+00FF, the same byte in
+// Windows-1252) are decoded in place; anything else is left to the general conversion.
+void AssignWin1252(std::string& target, std::string_view utf8) {
+  size_t run = AsciiPrefixLength(utf8);
+  if (run == utf8.size()) {
+    target.assign(utf8);
+    return;
+  }
+  target.resize(utf8.size());  // one byte per character is never longer than its UTF-8
+  char* const out = target.data();
+  size_t length = 0;
+  size_t i = 0;
+  for (;;) {
+    std::memcpy(out + length, utf8.data() + i, run);
+    length += run;
+    i += run;
+    if (i == utf8.size()) break;
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const auto next = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0u;
+    const unsigned code = ((lead & 0x1Fu) << 6) | (next & 0x3Fu);
+    if ((lead != 0xC2 && lead != 0xC3) || (next & 0xC0) != 0x80 || code < 0xA0) {
+      target.resize(length);
+      target += Utf8ToWin1252(utf8.substr(i));
+      return;
+    }
+    out[length++] = static_cast<char>(code);
+    i += 2;
+    run = AsciiPrefixLength(utf8.substr(i));
+  }
+  target.resize(length);
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view WithoutBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// A decimal whole number with optional sign and surrounding blanks, within `minimum` and
+// `maximum`. Written out because every coin holds a dozen of them.
+bool ParseWhole(std::string_view text, int64_t minimum, int64_t maximum, int64_t& value) {
+  text = WithoutBlanks(text);
+  bool negative = false;
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  if (text.empty()) return false;
+  const uint64_t limit = negative ? 0 - static_cast<uint64_t>(minimum) : static_cast<uint64_t>(maximum);
+  uint64_t magnitude = 0;
+  for (const char c : text) {
+    const unsigned digit = static_cast<unsigned char>(c) - '0';
+    if (digit > 9 || magnitude > (limit - digit) / 10) return false;
+    magnitude = magnitude * 10 + digit;
+  }
+  value = negative ? static_cast<int64_t>(0 - magnitude) : static_cast<int64_t>(magnitude);
   return true;
 }
 
-bool HasName(pugi::xml_node node, const char* name) {
-  return node.type() == pugi::node_element && std::strcmp(node.name(), name) == 0;
+// Plain decimals such as "1234.50" with at most 15 digits: the digits as a whole number divided by
+// a power of ten is then the correctly rounded value, since both are exact doubles. Other texts
+// (exponents, long numbers) return false and take the general parser.
+bool ParsePlainDecimal(std::string_view text, double& value) {
+  static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  bool negative = false;
+  if (!text.empty() && text.front() == '-') {
+    negative = true;
+    text.remove_prefix(1);
+  }
+  uint64_t digits = 0;
+  int count = 0;
+  int decimals = -1;
+  for (const char c : text) {
+    if (c == '.' && decimals < 0) {
+      decimals = 0;
+      continue;
+    }
+    const unsigned digit = static_cast<unsigned char>(c) - '0';
+    if (digit > 9 || ++count > 15) return false;
+    digits = digits * 10 + digit;
+    if (decimals >= 0) ++decimals;
+  }
+  if (count == 0) return false;
+  const double magnitude = static_cast<double>(digits) / kPowers[decimals < 0 ? 0 : decimals];
+  value = negative ? -magnitude : magnitude;
+  return true;
 }
+
+[[noreturn]] void ThrowNotWhole(std::string_view text) {
+  throw EConvertError("'" + std::string(text) + "' ist kein gültiger Integerwert");
+}
+
+// Without processing instructions and declarations in the tree (the parser leaves them out), only
+// elements have names, so a name test needs no type test.
+bool HasName(pugi::xml_node node, const char* name) { return std::strcmp(node.name(), name) == 0; }
 
 // The first and the last day that the calendar functions handle: 0001-01-01 and 9999-12-31.
 constexpr double kFirstDay = -693593.0;
@@ -33,23 +137,6 @@ void AppendNumberText(pugi::xml_node element, const char* text, size_t size) {
 
 }  // namespace
 
-ChildFinder::ChildFinder(pugi::xml_node parent) : parent_(parent), cursor_(parent.first_child()) {}
-
-pugi::xml_node ChildFinder::Find(const char* name) {
-  if (passed_over_) return FullSearch(name);
-  bool skipped_element = false;
-  for (pugi::xml_node node = cursor_; node; node = node.next_sibling()) {
-    if (HasName(node, name)) {
-      cursor_ = node.next_sibling();
-      passed_over_ = skipped_element;
-      return node;
-    }
-    if (node.type() == pugi::node_element) skipped_element = true;
-  }
-  // Not after the cursor; the children before it were all returned for other names.
-  return pugi::xml_node();
-}
-
 pugi::xml_node ChildFinder::FullSearch(const char* name) const {
   for (pugi::xml_node node = parent_.first_child(); node; node = node.next_sibling()) {
     if (HasName(node, name)) return node;
@@ -57,10 +144,8 @@ pugi::xml_node ChildFinder::FullSearch(const char* name) const {
   return pugi::xml_node();
 }
 
-pugi::xml_node ChildFinder::Require(const char* name) {
-  pugi::xml_node node = Find(name);
-  if (!node) throw EXMLNodeDoesNotExist(std::string("Node ") + name + " does not exist");
-  return node;
+void ChildFinder::ThrowMissing(const char* name) {
+  throw EXMLNodeDoesNotExist(std::string("Node ") + name + " does not exist");
 }
 
 pugi::xml_attribute RequireAttribute(pugi::xml_node node, const char* name) {
@@ -73,23 +158,20 @@ pugi::xml_attribute RequireAttribute(pugi::xml_node node, const char* name) {
 bool YesNoValue(const char* value) { return std::strcmp(value, "no") != 0; }
 
 int32_t WholeNumber(std::string_view text) {
-  int value = 0;
-  if (!ParseInt32(text, value)) {
-    throw EConvertError("'" + std::string(text) + "' ist kein gültiger Integerwert");
-  }
-  return value;
+  int64_t value = 0;
+  if (!ParseWhole(text, INT32_MIN, INT32_MAX, value)) ThrowNotWhole(text);
+  return static_cast<int32_t>(value);
 }
 
 int64_t WholeNumber64(std::string_view text) {
-  long long value = 0;
-  if (!ParseInt64(text, value)) {
-    throw EConvertError("'" + std::string(text) + "' ist kein gültiger Integerwert");
-  }
+  int64_t value = 0;
+  if (!ParseWhole(text, INT64_MIN, INT64_MAX, value)) ThrowNotWhole(text);
   return value;
 }
 
 double DecimalNumber(std::string_view text) {
   double value = 0;
+  if (ParsePlainDecimal(text, value)) return value;
   return ParseDouble(text, value) ? value : 0.0;
 }
 
@@ -102,9 +184,7 @@ double DateValue(pugi::xml_node date) {
 }
 
 void ReadText(pugi::xml_node element, std::string& target) {
-  const std::string_view utf8 = element.child_value();
-  if (IsAscii(utf8)) target.assign(utf8);
-  else target = Utf8ToWin1252(utf8);
+  AssignWin1252(target, element.child_value());
 }
 
 std::string TextValue(pugi::xml_node element) {
@@ -114,8 +194,9 @@ std::string TextValue(pugi::xml_node element) {
 }
 
 std::string AttributeText(pugi::xml_attribute attribute) {
-  const std::string_view utf8 = attribute.value();
-  return IsAscii(utf8) ? std::string(utf8) : Utf8ToWin1252(utf8);
+  std::string text;
+  AssignWin1252(text, attribute.value());
+  return text;
 }
 
 pugi::xml_node AppendText(pugi::xml_node parent, const char* name, std::string_view win1252) {

@@ -17,14 +17,46 @@ namespace korvex::xml {
 // answer. Each name is to be looked up at most once per parent.
 class ChildFinder {
  public:
-  explicit ChildFinder(pugi::xml_node parent);
+  explicit ChildFinder(pugi::xml_node parent) : parent_(parent), cursor_(parent.first_child()) {}
 
-  pugi::xml_node Find(const char* name);
+  // Inline because the reader calls it for every element of a file.
+  pugi::xml_node Find(const char* name) {
+    if (passed_over_) return FullSearch(name);
+    bool skipped_element = false;
+    for (pugi::xml_node node = cursor_; node; node = node.next_sibling()) {
+      // The parser leaves out processing instructions and declarations, so only elements have
+      // names.
+      const char* node_name = node.name();
+      if (SameName(node_name, name)) {
+        cursor_ = node.next_sibling();
+        passed_over_ = skipped_element;
+        return node;
+      }
+      if (*node_name != '\0') skipped_element = true;
+    }
+    // Not after the cursor; the children before it were all returned for other names.
+    return pugi::xml_node();
+  }
+
   // Throws EXMLNodeDoesNotExist when there is no such child.
-  pugi::xml_node Require(const char* name);
+  pugi::xml_node Require(const char* name) {
+    pugi::xml_node node = Find(name);
+    if (!node) ThrowMissing(name);
+    return node;
+  }
 
  private:
+  // Element names are short; comparing them here is cheaper than calling strcmp.
+  static bool SameName(const char* a, const char* b) {
+    while (*a != '\0' && *a == *b) {
+      ++a;
+      ++b;
+    }
+    return *a == *b;
+  }
+
   pugi::xml_node FullSearch(const char* name) const;
+  [[noreturn]] static void ThrowMissing(const char* name);
 
   pugi::xml_node parent_;
   pugi::xml_node cursor_;

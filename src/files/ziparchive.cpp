@@ -24,6 +24,27 @@ EZipError Damaged(const std::string& detail) {
   return EZipError(EZipError::Kind::kDamaged, "Das Archiv ist beschädigt (" + detail + ").");
 }
 
+// Reads an entry into `content`, which is sized once by the announced size; false on an error.
+// The reading goes on to the end of the data, where libzip tests the checksum.
+bool ReadWhole(zip_file_t* file, zip_uint64_t announced_size, std::string& content) {
+  content.resize(static_cast<size_t>(announced_size));
+  size_t filled = 0;
+  while (filled < content.size()) {
+    const zip_int64_t count = zip_fread(file, content.data() + filled, content.size() - filled);
+    if (count < 0) return false;
+    if (count == 0) break;
+    filled += static_cast<size_t>(count);
+  }
+  content.resize(filled);
+  char block[64 * 1024];
+  for (;;) {
+    const zip_int64_t count = zip_fread(file, block, sizeof block);
+    if (count < 0) return false;
+    if (count == 0) return true;
+    content.append(block, static_cast<size_t>(count));
+  }
+}
+
 bool IsPasswordError(int code) { return code == ZIP_ER_NOPASSWD || code == ZIP_ER_WRONGPASSWD; }
 
 }  // namespace
@@ -68,24 +89,13 @@ std::string ZipReader::Read(const std::string& name, const std::string& password
     throw Damaged(ErrorText(code));
   }
   std::string content;
-  if (stat.valid & ZIP_STAT_SIZE) content.resize(static_cast<size_t>(stat.size));
-  size_t filled = 0;
-  bool failed = false;
-  for (;;) {
-    // One read beyond the announced size meets the end of the data, where the checksum is tested.
-    if (filled == content.size()) content.resize(content.size() + 64 * 1024);
-    const zip_int64_t count = zip_fread(file, content.data() + filled, content.size() - filled);
-    if (count < 0) { failed = true; break; }
-    if (count == 0) break;
-    filled += static_cast<size_t>(count);
-  }
+  const bool failed = !ReadWhole(file, (stat.valid & ZIP_STAT_SIZE) ? stat.size : 0, content);
   const std::string detail = failed ? zip_file_strerror(file) : std::string();
   zip_fclose(file);
   // With the traditional method one wrong password in 256 passes the header check; its data then
   // fails to inflate or to match the checksum.
   if (failed && encrypted) throw EZipError(EZipError::Kind::kWrongPassword, detail);
   if (failed) throw Damaged(detail);
-  content.resize(filled);
   return content;
 }
 

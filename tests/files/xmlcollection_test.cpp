@@ -6,6 +6,7 @@
 #include "files/handwritten.h"
 #include "files/sampledocument.h"
 #include "files/xmlcollection.h"
+#include "files/xmlmintsplit.h"
 #include "model/datetime.h"
 #include "model/fieldcatalogue.h"
 
@@ -500,6 +501,132 @@ TEST(XmlCollectionElements, CellRoundTripAndAlignmentTexts) {
   EXPECT_STREQ("", odd.attribute("type").value());
   EXPECT_STREQ("", odd.attribute("align").value());
   EXPECT_EQ((TZelle{0, -1, kAlignLeft}), ReadCellElement(odd));
+}
+
+}  // namespace
+}  // namespace korvex
+
+namespace korvex {
+namespace {
+
+using test::HandWritten;
+
+// A file of `coins` hand-written coins whose items are 1, 2, ...; `between` goes between them.
+std::string FileWithCoins(int coins, const std::string& between) {
+  HandWritten file;
+  std::string xml = file.Document();
+  const size_t list = xml.find("<mintlist>") + std::string("<mintlist>").size();
+  const size_t end = xml.find("</mintlist>");
+  std::string list_content;
+  for (int i = 1; i <= coins; ++i) {
+    HandWritten coin;
+    coin.coin_attributes = "item=\"" + std::to_string(i) + "\" category=\"1\"";
+    list_content += (i > 1 ? between : "") + coin.Coin();
+  }
+  return xml.substr(0, list) + list_content + xml.substr(end);
+}
+
+std::vector<std::string> ItemsOf(const CollectionDocument& doc) {
+  std::vector<std::string> items;
+  for (const TDaten* coin = doc.first_coin; coin; coin = coin->next) items.push_back(coin->item);
+  return items;
+}
+
+TEST(XmlMintListPieces, CutsAfterEachCoinButNotInsideOne) {
+  const std::string xml = FileWithCoins(3, "");
+  const auto guess = xml::GuessMintListPieces(xml);
+  ASSERT_TRUE(guess);
+  ASSERT_EQ(3u, guess->pieces.size()) << "the weight's inner `mint` does not end a coin";
+  EXPECT_EQ(guess->content.begin, guess->pieces[0].begin);
+  EXPECT_EQ(guess->content.end, guess->pieces[2].end);
+  for (const auto& piece : guess->pieces) {
+    const std::string text = xml.substr(piece.begin, piece.end - piece.begin);
+    EXPECT_EQ(0u, text.find("<mint item=")) << text.substr(0, 40);
+    EXPECT_EQ(text.size() - 7, text.rfind("</mint>"));
+  }
+
+  const auto spaced = xml::GuessMintListPieces(FileWithCoins(3, "\r\n  "));
+  ASSERT_TRUE(spaced);
+  EXPECT_EQ(3u, spaced->pieces.size());
+}
+
+TEST(XmlMintListPieces, NoGuessForOtherEncodingsOrWithoutAList) {
+  EXPECT_FALSE(xml::GuessMintListPieces("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a><mintlist/></a>"));
+  EXPECT_FALSE(xml::GuessMintListPieces(std::string("<\0a\0", 4)));
+  EXPECT_FALSE(xml::GuessMintListPieces("<a><mintlister/></a>"));
+  EXPECT_TRUE(xml::GuessMintListPieces("<?xml version='1.0' encoding='utf-8'?><a><mintlist/></a>"));
+  const auto empty = xml::GuessMintListPieces("\xEF\xBB\xBF<a><mintlist/></a>");
+  ASSERT_TRUE(empty);
+  EXPECT_TRUE(empty->pieces.empty());
+}
+
+TEST(XmlCollectionPieces, CoinsBetweenBlanksAndCommentsAreAllRead) {
+  const auto doc = Read(FileWithCoins(4, "\n<!-- Kommentar -->\n  "));
+  EXPECT_EQ((std::vector<std::string>{"1", "2", "3", "4"}), ItemsOf(*doc));
+  EXPECT_EQ(4, doc->coin_count);
+  EXPECT_EQ(4, doc->highest_item);
+}
+
+TEST(XmlCollectionPieces, MisleadingTextFallsBackToTheWholeTree) {
+  // Each text looks like the end of a coin where none is; the cut there leaves a piece that does
+  // not parse, and the file is read as a whole instead.
+  for (const std::string between :
+       {"<!-- </mint><mint x -->", "<x a=\"</mint><mint y\"/>", "<x><![CDATA[</mint><mint z>]]></x>"}) {
+    SCOPED_TRACE(between);
+    const auto doc = Read(FileWithCoins(3, between));
+    EXPECT_EQ((std::vector<std::string>{"1", "2", "3"}), ItemsOf(*doc));
+    EXPECT_EQ(1, doc->AreaCount());
+    EXPECT_EQ(3, doc->highest_item);
+  }
+  HandWritten in_note;
+  std::string xml = in_note.Document();
+  xml.replace(xml.find("<description>a\nb</description>"), 30,
+              "<description><![CDATA[x</mint><mint item=\"9\">]]></description>");
+  const auto doc = Read(xml);
+  EXPECT_EQ(1, doc->coin_count);
+  EXPECT_EQ("x</mint><mint item=\"9\">", doc->first_coin->description->text);
+
+  std::string commented_head = FileWithCoins(2, "");
+  commented_head.insert(commented_head.find("<fileinfo>"), "<!-- <mintlist> -->");
+  EXPECT_EQ((std::vector<std::string>{"1", "2"}), ItemsOf(*Read(commented_head)));
+}
+
+TEST(XmlCollectionPieces, ByteOrderMarkAndLatin1AreRead) {
+  HandWritten file;
+  const auto with_bom = Read("\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + file.Document());
+  EXPECT_EQ(1, with_bom->coin_count);
+
+  file.coin_number = "<number><schoen>M\xFCnchen</schoen><jaeger/><cohen/><ric/><yeoman/></number>";
+  const auto latin1 =
+      Read("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>" + file.Document());
+  EXPECT_EQ("M\xFCnchen", latin1->first_coin->schoen);
+}
+
+TEST(XmlCollectionPieces, BrokenCoinInTheMiddleRefusesTheFile) {
+  std::string xml = FileWithCoins(3, "");
+  const size_t second = xml.find("<quality>", xml.find("item=\"2\""));
+  xml.replace(second, 9, "<qualty>");
+  CollectionDocument doc;
+  doc.ClearContent();
+  RecordingProgress progress;
+  try {
+    ReadCollectionXml(doc, xml, progress);
+    ADD_FAILURE() << "read without error";
+  } catch (const EXMLException& error) {
+    EXPECT_STREQ("Diese Datei ist keine Korvex-Datei oder die Datei ist beschädigt.", error.what());
+  }
+  EXPECT_EQ("", progress.texts.back()) << "the progress display ends";
+}
+
+TEST(XmlCollectionPieces, EmptyListsInEveryForm) {
+  for (const std::string list : {"<mintlist/>", "<mintlist></mintlist>", "<mintlist> \n </mintlist>"}) {
+    std::string xml = HandWritten().Document();
+    const size_t begin = xml.find("<mintlist>");
+    xml.replace(begin, xml.find("</deduvidarov>") - begin, list);
+    const auto doc = Read(xml);
+    EXPECT_EQ(0, doc->coin_count) << list;
+    EXPECT_EQ(1, doc->AreaCount()) << list;
+  }
 }
 
 }  // namespace
