@@ -1,15 +1,13 @@
 #include <cstdlib>
 
+#include "files/xmlcoinelement.h"
 #include "files/xmlcollection.h"
 #include "files/xmlnodes.h"
 #include "model/fieldcatalogue.h"
-#include "model/paths.h"
 
 namespace korvex {
 namespace {
 
-using xml::AppendDate;
-using xml::AppendFixed;
 using xml::AppendSwitch;
 using xml::AppendText;
 using xml::AppendWhole;
@@ -65,21 +63,7 @@ void WriteGroup(pugi::xml_node parent, const char* name,
   for (const auto& [child, active] : switches) AppendSwitch(group, child, active);
 }
 
-std::string PictureReference(const std::string& reference, const CollectionDocument& doc,
-                             bool absolute_paths) {
-  if (absolute_paths && !reference.empty() && HasNoDirectory(reference)) {
-    return doc.picture_folder() + reference;
-  }
-  return reference;
-}
 
-void WriteSide(pugi::xml_node parent, const char* name, const std::string& motive,
-               const std::string& artist, const std::string& picture) {
-  pugi::xml_node side = parent.append_child(name);
-  AppendText(side, "motive", motive);
-  AppendText(side, "artist", artist);
-  AppendText(side, "picture", picture);
-}
 
 }  // namespace
 
@@ -147,68 +131,11 @@ pugi::xml_node WriteAreaElement(pugi::xml_node parent, const TKategorie& a, int 
   return element;
 }
 
-pugi::xml_node WriteCoinElement(pugi::xml_node parent, const TDaten& c,
+pugi::xml_node WriteCoinElement(pugi::xml_node parent, const TDaten& coin,
                                 const CollectionDocument& doc, bool absolute_paths) {
-  pugi::xml_node element = parent.append_child("mint");
-  SetAttributeText(element, "item", c.item);
-  SetAttributeWhole(element, "category", c.category);
-
-  AppendText(element, "quality", c.quality);
-  pugi::xml_node number = element.append_child("number");
-  AppendText(number, "schoen", c.schoen);
-  AppendText(number, "jaeger", c.jaeger);
-  AppendText(number, "cohen", c.cohen);
-  AppendText(number, "ric", c.ric);
-  AppendText(number, "yeoman", c.yeoman);
-  AppendText(number, "other1", c.other1);
-  AppendWhole(element, "count", c.count);
-  AppendText(element, "mintlocation", c.mintlocation);
-  AppendText(element, "numeral", c.numeral);
-  AppendText(element, "currency", c.currency);
-  AppendText(element, "location", c.location);
-  AppendText(element, "country", c.country);
-  AppendText(element, "master", c.master);
-  AppendText(element, "city", c.city);
-  AppendText(element, "year", c.year);
-  AppendText(element, "validtil", c.validtil);
-  AppendSwitch(element, "case", c.case_ != 0);
-  AppendSwitch(element, "certificate", c.certificate != 0);
-  AppendText(element, "theme", c.theme);
-  pugi::xml_node prices = element.append_child("prices");
-  AppendFixed(prices, "catalogue", c.catalogue, 2);
-  AppendFixed(prices, "estimate", c.estimate, 2);
-  pugi::xml_node purchases = element.append_child("purchases");
-  AppendWhole(purchases, "count", c.count);
-  AppendFixed(purchases, "purchaseprice", c.purchaseprice, 2);
-  AppendDate(purchases, "purchasedate", c.purchasedate);
-  AppendText(purchases, "dealer", c.dealer);
-  pugi::xml_node weight = element.append_child("weight");
-  AppendFixed(weight, "mint", c.weight, 2);
-  AppendFixed(weight, "fine", c.fine, 2);
-  AppendText(weight, "standard", c.standard);
-  pugi::xml_node diameter = element.append_child("diameter");
-  AppendFixed(diameter, "minimum", c.diameter_minimum, 3);
-  AppendFixed(diameter, "maximum", c.diameter_maximum, 3);
-  AppendWhole(element, "circulation", c.circulation);
-  WriteSide(element, "avers", c.av_motive, c.av_artist, PictureReference(c.av_picture, doc, absolute_paths));
-  WriteSide(element, "revers", c.rv_motive, c.rv_artist, PictureReference(c.rv_picture, doc, absolute_paths));
-  AppendFixed(element, "width", c.width, 2);
-  AppendText(element, "date", c.date);
-  AppendText(element, "alloy", c.alloy);
-  AppendText(element, "border", c.border);
-  pugi::xml_node extra = element.append_child("extra");
-  static const char* const kExtraNames[] = {"z1", "z2", "z3", "z4", "z5"};
-  const TKategorie* area = doc.Area(c.category);
-  for (int n = 0; n < 5; ++n) {
-    pugi::xml_node field = AppendText(extra, kExtraNames[n], c.Z(n + 1));
-    if (area && area->z_desc[n]) SetAttributeText(field, "desc", c.z_desc[n]);
-  }
-  pugi::xml_node changes = element.append_child("changes");
-  AppendDate(changes, "creation", c.creation);
-  AppendWhole(changes, "count", c.change_count);
-  AppendDate(changes, "last", c.last);
-  AppendText(element, "description", c.description ? std::string_view(c.description->text) : "");
-  return element;
+  xml::CoinElement element(parent);
+  element.Fill(coin, doc, absolute_paths);
+  return element.element();
 }
 
 std::string WriteCollectionXml(const CollectionDocument& doc, Progress& progress) {
@@ -217,7 +144,8 @@ std::string WriteCollectionXml(const CollectionDocument& doc, Progress& progress
   xml::StringWriter writer(out);
 
   // The head of the document is built as a small tree; the coins are serialised one at a time
-  // from a scratch tree, which gives the same text as one big tree without holding it in memory.
+  // from one coin element filled again for each, which gives the text of one big tree without
+  // building it.
   pugi::xml_document head;
   pugi::xml_node root = head.append_child("deduvidarov");
   WriteFileInfo(root);
@@ -241,11 +169,11 @@ std::string WriteCollectionXml(const CollectionDocument& doc, Progress& progress
   progress.ProgressSet(0);
   out += "<mintlist>";
   pugi::xml_document scratch;
+  xml::CoinElement mint(scratch);
   for (const TDaten* coin = doc.first_coin; coin; coin = coin->next) {
     progress.ProgressStep();
-    pugi::xml_node mint = WriteCoinElement(scratch, *coin, doc, false);
-    mint.print(writer, "", kFormat, pugi::encoding_utf8);
-    scratch.remove_child(mint);
+    mint.Fill(*coin, doc, false);
+    mint.element().print(writer, "", kFormat, pugi::encoding_utf8);
   }
   out += "</mintlist></deduvidarov>";
   return out;

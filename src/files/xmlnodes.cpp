@@ -7,7 +7,6 @@
 
 #include "files/fileerrors.h"
 #include "model/codepage.h"
-#include "model/datetime.h"
 #include "model/numbertext.h"
 
 namespace korvex::xml {
@@ -131,10 +130,6 @@ bool HasName(pugi::xml_node node, const char* name) { return std::strcmp(node.na
 constexpr double kFirstDay = -693593.0;
 constexpr double kLastDay = 2958465.0;
 
-void AppendNumberText(pugi::xml_node element, const char* text, size_t size) {
-  element.append_child(pugi::node_pcdata).set_value(text, size);
-}
-
 }  // namespace
 
 pugi::xml_node ChildFinder::FullSearch(const char* name) const {
@@ -199,40 +194,79 @@ std::string AttributeText(pugi::xml_attribute attribute) {
   return text;
 }
 
+// Converts Windows-1252 to UTF-8 into `utf8`, which keeps its storage from text to text. Letters
+// from 0xA0 on are the code points of the same number; the 0x80 to 0x9F block has its own table.
+void ConvertToUtf8(std::string_view win1252, std::string& utf8) {
+  utf8.clear();
+  size_t i = 0;
+  while (i < win1252.size()) {
+    const size_t run = AsciiPrefixLength(win1252.substr(i));
+    utf8.append(win1252.data() + i, run);
+    i += run;
+    if (i == win1252.size()) break;
+    const auto byte = static_cast<unsigned char>(win1252[i++]);
+    if (byte >= 0xA0) {
+      utf8 += static_cast<char>(0xC0 | (byte >> 6));
+      utf8 += static_cast<char>(0x80 | (byte & 0x3F));
+    } else {
+      utf8 += Win1252ToUtf8(std::string_view(win1252.data() + i - 1, 1));
+    }
+  }
+}
+
+template <typename Target>
+void SetConverted(Target target, std::string_view win1252) {
+  if (IsAscii(win1252)) {
+    target.set_value(win1252.data(), win1252.size());
+    return;
+  }
+  thread_local std::string utf8;
+  ConvertToUtf8(win1252, utf8);
+  target.set_value(utf8.data(), utf8.size());
+}
+
+template <typename Target>
+void SetDecimal(Target target, int64_t value) {
+  char buffer[24];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  target.set_value(buffer, static_cast<size_t>(result.ptr - buffer));
+}
+
+void SetText(pugi::xml_node text, std::string_view win1252) { SetConverted(text, win1252); }
+void SetText(pugi::xml_attribute attribute, std::string_view win1252) {
+  SetConverted(attribute, win1252);
+}
+void SetWhole(pugi::xml_node text, int64_t value) { SetDecimal(text, value); }
+void SetWhole(pugi::xml_attribute attribute, int64_t value) { SetDecimal(attribute, value); }
+
+void SetFixed(pugi::xml_node text, double value, int decimals) {
+  char buffer[400];
+  // Adding 0 turns a negative zero into zero, so that nothing is written as "-0.00".
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value + 0.0,
+                                    std::chars_format::fixed, decimals);
+  if (result.ec != std::errc()) {
+    text.set_value("0");
+    return;
+  }
+  text.set_value(buffer, static_cast<size_t>(result.ptr - buffer));
+}
+
+CalendarDate CalendarPartsForFile(double day_number) {
+  if (std::isfinite(day_number) && day_number >= kFirstDay && day_number < kLastDay + 1) {
+    return CalendarDateOf(day_number);
+  }
+  return CalendarDate{};
+}
+
 pugi::xml_node AppendText(pugi::xml_node parent, const char* name, std::string_view win1252) {
   pugi::xml_node element = parent.append_child(name);
-  if (win1252.empty()) return element;
-  pugi::xml_node text = element.append_child(pugi::node_pcdata);
-  if (IsAscii(win1252)) {
-    text.set_value(win1252.data(), win1252.size());
-  } else {
-    const std::string utf8 = Win1252ToUtf8(win1252);
-    text.set_value(utf8.data(), utf8.size());
-  }
+  if (!win1252.empty()) SetText(element.append_child(pugi::node_pcdata), win1252);
   return element;
 }
 
 pugi::xml_node AppendWhole(pugi::xml_node parent, const char* name, int64_t value) {
   pugi::xml_node element = parent.append_child(name);
-  char buffer[24];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  AppendNumberText(element, buffer, static_cast<size_t>(result.ptr - buffer));
-  return element;
-}
-
-std::string FixedText(double value, int decimals) {
-  char buffer[400];
-  // Adding 0 turns a negative zero into zero, so that nothing is written as "-0.00".
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value + 0.0,
-                                    std::chars_format::fixed, decimals);
-  if (result.ec != std::errc()) return "0";
-  return std::string(buffer, result.ptr);
-}
-
-pugi::xml_node AppendFixed(pugi::xml_node parent, const char* name, double value, int decimals) {
-  pugi::xml_node element = parent.append_child(name);
-  const std::string text = FixedText(value, decimals);
-  AppendNumberText(element, text.data(), text.size());
+  SetWhole(element.append_child(pugi::node_pcdata), value);
   return element;
 }
 
@@ -242,32 +276,12 @@ pugi::xml_node AppendSwitch(pugi::xml_node parent, const char* name, bool active
   return element;
 }
 
-pugi::xml_node AppendDate(pugi::xml_node parent, const char* name, double day_number) {
-  pugi::xml_node element = parent.append_child(name);
-  CalendarDate date;  // 0, 0, 0 for values outside the calendar, the no-date value included
-  if (std::isfinite(day_number) && day_number >= kFirstDay && day_number < kLastDay + 1) {
-    date = CalendarDateOf(day_number);
-  }
-  AppendWhole(element, "year", date.year);
-  AppendWhole(element, "month", date.month);
-  AppendWhole(element, "day", date.day);
-  return element;
-}
-
 void SetAttributeText(pugi::xml_node node, const char* name, std::string_view win1252) {
-  pugi::xml_attribute attribute = node.append_attribute(name);
-  if (IsAscii(win1252)) {
-    attribute.set_value(win1252.data(), win1252.size());
-  } else {
-    const std::string utf8 = Win1252ToUtf8(win1252);
-    attribute.set_value(utf8.data(), utf8.size());
-  }
+  SetText(node.append_attribute(name), win1252);
 }
 
 void SetAttributeWhole(pugi::xml_node node, const char* name, int64_t value) {
-  char buffer[24];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  node.append_attribute(name).set_value(buffer, static_cast<size_t>(result.ptr - buffer));
+  SetWhole(node.append_attribute(name), value);
 }
 
 void SetAttributeYesNo(pugi::xml_node node, const char* name, bool value) {

@@ -6,6 +6,8 @@
 
 #include <pugixml.hpp>
 
+#include "model/datetime.h"
+
 // DOM helpers of the collection file: finding required and optional children, reading and writing
 // texts (Windows-1252 in memory, UTF-8 in the file), switches, whole and fixed-point numbers and
 // dates in the file's notation.
@@ -90,15 +92,22 @@ std::string AttributeText(pugi::xml_attribute attribute);
 // Writing. Texts are Windows-1252 and are converted on the way.
 pugi::xml_node AppendText(pugi::xml_node parent, const char* name, std::string_view win1252);
 pugi::xml_node AppendWhole(pugi::xml_node parent, const char* name, int64_t value);
-pugi::xml_node AppendFixed(pugi::xml_node parent, const char* name, double value, int decimals);
 pugi::xml_node AppendSwitch(pugi::xml_node parent, const char* name, bool active);
-pugi::xml_node AppendDate(pugi::xml_node parent, const char* name, double day_number);
 void SetAttributeText(pugi::xml_node node, const char* name, std::string_view win1252);
 void SetAttributeWhole(pugi::xml_node node, const char* name, int64_t value);
 void SetAttributeYesNo(pugi::xml_node node, const char* name, bool value);
 
-// The fixed-point text of a number with the given count of decimals ("12.50", "-3.00").
-std::string FixedText(double value, int decimals);
+// Setting the value of an existing text node or attribute, for elements filled again and again.
+void SetText(pugi::xml_node text, std::string_view win1252);
+void SetText(pugi::xml_attribute attribute, std::string_view win1252);
+void SetWhole(pugi::xml_node text, int64_t value);
+void SetWhole(pugi::xml_attribute attribute, int64_t value);
+// Fixed-point notation with exactly `decimals` decimals: 12.5 with two is "12.50", -3 "-3.00".
+void SetFixed(pugi::xml_node text, double value, int decimals);
+
+// The year, month and day that a date element holds for a day count: 0, 0, 0 for the no-date
+// value and everything else outside the years 1 to 9999.
+CalendarDate CalendarPartsForFile(double day_number);
 
 // Collects pugixml output in a string.
 class StringWriter final : public pugi::xml_writer {

@@ -7,6 +7,7 @@
 #include "files/sampledocument.h"
 #include "files/xmlcollection.h"
 #include "files/xmlmintsplit.h"
+#include "files/xmlnodes.h"
 #include "model/datetime.h"
 #include "model/fieldcatalogue.h"
 
@@ -57,6 +58,19 @@ TEST(XmlCollectionRoundTrip, EveryMemberSurvivesWritingAndReading) {
   EXPECT_EQ(keys, copy->sort_keys);
 }
 
+TEST(XmlCollectionRoundTrip, EveryWindows1252CharacterSurvives) {
+  std::string all = "\t";
+  for (int byte = 0x20; byte <= 0xFF; ++byte) all += static_cast<char>(byte);
+  auto doc = MakeSampleDocument();
+  doc->first_coin->av_motive = all;
+  doc->first_coin->description->text = all + "\r\n" + all;
+  doc->Area(1)->name = all;
+  const auto copy = Read(Write(*doc));
+  EXPECT_EQ(all, copy->first_coin->av_motive);
+  EXPECT_EQ(all + "\r\n" + all, copy->first_coin->description->text);
+  EXPECT_EQ(all, copy->Area(1)->name);
+}
+
 TEST(XmlCollectionRoundTrip, WritingTwiceGivesTheSameText) {
   const auto original = MakeSampleDocument();
   const std::string first = Write(*original);
@@ -78,6 +92,25 @@ TEST(XmlCollectionRoundTrip, ReportsOneProgressStepPerCoin) {
   EXPECT_EQ((std::vector<std::string>{"Lade Daten. Fertig:", ""}), reading.texts);
   EXPECT_EQ(3, reading.total);
   EXPECT_EQ(3, reading.steps);
+}
+
+TEST(XmlCollectionWriter, EachCoinIsWrittenAsOnItsOwn) {
+  // The file writer fills one element again for every coin; nothing of a coin may linger into
+  // the next (texts emptied, descriptions dropped).
+  const auto doc = MakeSampleDocument();
+  const std::string xml = Write(*doc);
+  std::string expected = "<mintlist>";
+  for (const TDaten* coin = doc->first_coin; coin; coin = coin->next) {
+    pugi::xml_document alone;
+    WriteCoinElement(alone, *coin, *doc, false);
+    std::string text;
+    xml::StringWriter writer(text);
+    alone.save(writer, "", pugi::format_raw | pugi::format_no_declaration);
+    expected += text;
+  }
+  expected += "</mintlist>";
+  EXPECT_NE(std::string::npos, xml.find(expected));
+  EXPECT_NE(std::string::npos, xml.find("<theme/>")) << "an empty text has no content";
 }
 
 TEST(XmlCollectionWriter, DocumentHasTheFixedLayout) {
