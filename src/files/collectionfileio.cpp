@@ -121,7 +121,8 @@ int ReadCollectionFile(CollectionDocument& doc, const std::string& path, Passwor
     // Not XML, the wrong document element, missing parts, invalid numbers: the content is
     // damaged, which the password message would misreport.
     throw EPassword(kNotACollectionFile);
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {
+    // Sizes announced by a damaged archive can exceed what memory holds.
     throw EPassword(kNotACollectionFile);
   }
 }

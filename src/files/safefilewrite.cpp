@@ -18,6 +18,7 @@ std::string Reason(int error) {
   switch (error) {
     case ENOSPC:
     case EDQUOT: return "Der Datenträger ist voll";
+    case EFBIG: return "Die Datei ist zu groß";
     case EACCES:
     case EPERM:
     case EROFS: return "Kein Schreibzugriff";

@@ -232,8 +232,13 @@ TEST_F(CollectionFileTest, DamagedFilesAreReportedAsSuchAndLeaveNoName) {
   test::HandWritten no_width;
   no_width.coin_width = "";
   WriteFileBytes(dir_.path() / "Ohne.mvs", no_width.Document());
+  auto sample = test::MakeSampleDocument();
+  ASSERT_TRUE(SaveAs(*sample, "Verfaelscht.mvc"));
+  std::string archive = Bytes("Verfaelscht.mvc");
+  for (size_t i = 200; i < 260; ++i) archive[i] = static_cast<char>(archive[i] ^ 0x5A);
+  WriteFileBytes(dir_.path() / "Verfaelscht.mvc", archive);
   for (const char* name : {"Kaputt.mvs", "Fremd.xml", "Text.mvc", "Unlesbar.mvc", "Leer.mvc",
-                           "Ohne.mvs"}) {
+                           "Ohne.mvs", "Verfaelscht.mvc"}) {
     SCOPED_TRACE(name);
     CollectionDocument doc;
     ScriptedPasswords passwords({std::string("geheim")});
@@ -434,8 +439,9 @@ TEST_F(CollectionFileTest, FailedWriteLeavesThePreviousFileAndKeepsModified) {
   EXPECT_TRUE(doc->modified());
   ASSERT_EQ(1u, messages_.shown().size());
   EXPECT_EQ(MessageKind::kError, messages_.shown()[0].kind);
-  EXPECT_EQ(0u, messages_.texts()[0].find("Die Datei " + PathOf("Sammlung.mvs") +
-                                          " konnte nicht gespeichert werden: "));
+  EXPECT_EQ("Die Datei " + PathOf("Sammlung.mvs") +
+                " konnte nicht gespeichert werden: Die Datei ist zu groß.",
+            messages_.texts()[0]);
   EXPECT_EQ(1, FileCount()) << "no temporary file is left";
 
   ASSERT_TRUE(SaveCollectionFile(*doc, messages_, progress_)) << "works again with room";
