@@ -182,17 +182,13 @@ void ReadText(pugi::xml_node element, std::string& target) {
   AssignWin1252(target, element.child_value());
 }
 
-std::string TextValue(pugi::xml_node element) {
-  std::string text;
-  ReadText(element, text);
-  return text;
-}
-
 std::string AttributeText(pugi::xml_attribute attribute) {
   std::string text;
   AssignWin1252(text, attribute.value());
   return text;
 }
+
+namespace {
 
 // Converts Windows-1252 to UTF-8 into `utf8`, which keeps its storage from text to text. Letters
 // from 0xA0 on are the code points of the same number; the 0x80 to 0x9F block has its own table.
@@ -231,6 +227,8 @@ void SetDecimal(Target target, int64_t value) {
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
   target.set_value(buffer, static_cast<size_t>(result.ptr - buffer));
 }
+
+}  // namespace
 
 void SetText(pugi::xml_node text, std::string_view win1252) { SetConverted(text, win1252); }
 void SetText(pugi::xml_attribute attribute, std::string_view win1252) {

@@ -83,8 +83,7 @@ double DecimalNumber(std::string_view text);
 // date. Missing children throw EXMLNodeDoesNotExist, non-numbers EConvertError.
 double DateValue(pugi::xml_node date);
 
-// The element's text converted to Windows-1252.
-std::string TextValue(pugi::xml_node element);
+// The element's text converted to Windows-1252 into `target`.
 void ReadText(pugi::xml_node element, std::string& target);
 // An attribute's value converted to Windows-1252.
 std::string AttributeText(pugi::xml_attribute attribute);
