@@ -64,8 +64,6 @@ long long ZipReader::IndexOf(const std::string& name) const {
   return zip_name_locate(archive_, name.c_str(), ZIP_FL_NOCASE);
 }
 
-bool ZipReader::HasEntry(const std::string& name) const { return IndexOf(name) >= 0; }
-
 bool ZipReader::IsEncrypted(const std::string& name) const {
   zip_stat_t stat;
   const long long index = IndexOf(name);

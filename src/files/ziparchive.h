@@ -38,8 +38,7 @@ class ZipReader {
   ZipReader(const ZipReader&) = delete;
   ZipReader& operator=(const ZipReader&) = delete;
 
-  // Entry names are compared without regard to case.
-  bool HasEntry(const std::string& name) const;
+  // Entry names are compared without regard to case. False also for a missing entry.
   bool IsEncrypted(const std::string& name) const;
 
   // The entry's content. Throws EZipError: kWrongPassword when the password (empty: none) does
