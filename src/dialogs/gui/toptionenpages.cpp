@@ -36,7 +36,7 @@ QRadioButton* RadioButton(const char* name, const char* caption, QWidget* parent
 
 QLineEdit* Edit(const char* name, QWidget* parent) { return Named(new QLineEdit(parent), name); }
 
-struct RadioSpec {
+struct RadioChoice {
   QRadioButton** button;
   const char* name;
   const char* caption;
@@ -44,13 +44,13 @@ struct RadioSpec {
 
 // A group box holding the radio buttons one below the other; being children of the same box
 // makes them exclusive.
-QGroupBox* RadioGroup(const char* caption, std::initializer_list<RadioSpec> buttons,
+QGroupBox* RadioGroup(const char* caption, std::initializer_list<RadioChoice> buttons,
                       QWidget* parent) {
   auto* group = new QGroupBox(Text(caption), parent);
   auto* layout = new QVBoxLayout(group);
-  for (const RadioSpec& spec : buttons) {
-    *spec.button = RadioButton(spec.name, spec.caption, group);
-    layout->addWidget(*spec.button);
+  for (const RadioChoice& choice : buttons) {
+    *choice.button = RadioButton(choice.name, choice.caption, group);
+    layout->addWidget(*choice.button);
   }
   return group;
 }
