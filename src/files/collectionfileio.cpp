@@ -102,13 +102,13 @@ std::string PreviousVersionPath(const std::string& path) {
   return path.substr(0, path.size() - extension.size()) + ".alteversion" + extension;
 }
 
-int ReadCollectionFile(CollectionDocument& doc, const std::string& path, PasswordPrompt& passwords,
-                       Progress& progress) {
+XmlReadReport ReadCollectionFile(CollectionDocument& doc, const std::string& path,
+                                 PasswordPrompt& passwords, Progress& progress) {
   doc.SetPassword("");
   try {
     std::string xml = IsCompressedCollectionPath(path) ? ReadArchiveEntry(doc, path, passwords)
                                                        : ReadPlainFile(path);
-    return ReadCollectionXml(doc, xml, progress).rescued_coins;
+    return ReadCollectionXml(doc, xml, progress);
   } catch (const EPassword&) {
     throw;
   } catch (const EZipError& error) {
@@ -139,7 +139,7 @@ bool OpenCollectionFile(CollectionDocument& doc, const std::string& path, FileSe
   doc.compressed = IsCompressedCollectionPath(path);
   int rescued = 0;
   try {
-    rescued = ReadCollectionFile(doc, path, services.passwords, services.progress);
+    rescued = ReadCollectionFile(doc, path, services.passwords, services.progress).rescued_coins;
   } catch (const EPassword& error) {
     doc.ClearFileName();
     doc.SetPassword("");

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "files/xmlcollection.h"
 #include "model/collectiondocument.h"
 #include "platform/messages.h"
 #include "platform/passwordprompt.h"
@@ -30,9 +31,10 @@ std::string PreviousVersionPath(const std::string& path);
 // Reads the collection file at `path` into `doc`, which the caller has emptied. Asks for the
 // password of an encrypted archive (three attempts; an empty or cancelled answer ends at once)
 // and leaves the password that worked in the document. Throws EPassword carrying the German
-// message to show. Returns the number of coins that had to be moved to a rescue area.
-int ReadCollectionFile(CollectionDocument& doc, const std::string& path, PasswordPrompt& passwords,
-                       Progress& progress);
+// message to show. Reports the number of coins that had to be moved to a rescue area and the
+// file's version.
+XmlReadReport ReadCollectionFile(CollectionDocument& doc, const std::string& path,
+                                 PasswordPrompt& passwords, Progress& progress);
 
 // The open command's file step ("&Öffnen...", "Neu nach &Vorlage", start-up): empties the
 // document, names it after `path` and reads the file; a template (".mvv") is left unnamed and

@@ -27,6 +27,8 @@ std::string WriteCollectionXml(const CollectionDocument& doc, Progress& progress
 struct XmlReadReport {
   // Coins whose area id named no area; they were moved to a new rescue area.
   int rescued_coins = 0;
+  // The version in the file's `fileinfo` (1.0 for files this program writes).
+  double file_version = 0;
 };
 
 // Fills `doc`, which the caller has emptied (areas and coins), from an XML text. The parser works

@@ -22,14 +22,14 @@ constexpr unsigned kParseOptions =
     (pugi::parse_default | pugi::parse_ws_pcdata_single) & ~pugi::parse_eol;
 const char* const kRescueAreaName = "Gerettete Daten, bitte in korrekte Kategorien kopieren";
 
-float FileVersion(pugi::xml_node fileinfo) {
+double FileVersion(pugi::xml_node fileinfo) {
   ChildFinder finder(fileinfo);
   double version = 0;
   const char* text = finder.Require("version").child_value();
   if (!ParseDouble(text, version)) {
     throw EConvertError("'" + std::string(text) + "' ist kein gültiger Gleitkommawert");
   }
-  return static_cast<float>(version);
+  return version;
 }
 
 // Restores each entry's alignment and width from the stored cell of the same field type; entries
@@ -153,8 +153,10 @@ class CoinCollector {
   int rescued_ = 0;
 };
 
-// Reads everything but the coins of a parsed document; returns the `mintlist` element.
-pugi::xml_node ReadHead(const pugi::xml_document& xml, CollectionDocument& doc) {
+// Reads everything but the coins of a parsed document; returns the `mintlist` element and leaves
+// the file's version in `file_version`.
+pugi::xml_node ReadHead(const pugi::xml_document& xml, CollectionDocument& doc,
+                        double& file_version) {
   pugi::xml_node root = xml.document_element();
   if (!root || std::string_view(root.name()) != "deduvidarov") {
     throw EXMLException(kNotACollectionFile);
@@ -165,7 +167,8 @@ pugi::xml_node ReadHead(const pugi::xml_document& xml, CollectionDocument& doc) 
   pugi::xml_node options = finder.Require("options");
   pugi::xml_node categories = finder.Require("categories");
   pugi::xml_node mintlist = finder.Require("mintlist");
-  const float version = FileVersion(fileinfo);
+  file_version = FileVersion(fileinfo);
+  const float version = static_cast<float>(file_version);
   ReadOptions(options, version, doc);
   ReadAreas(categories, version, doc);
   return mintlist;
@@ -178,14 +181,15 @@ XmlReadReport ReadWholeTree(CollectionDocument& doc, std::string& buffer, Progre
   if (!xml.load_buffer_inplace(buffer.data(), buffer.size(), kParseOptions)) {
     throw EXMLException(kNotACollectionFile);
   }
-  const pugi::xml_node mintlist = ReadHead(xml, doc);
+  double file_version = 0;
+  const pugi::xml_node mintlist = ReadHead(xml, doc, file_version);
   int total = 0;
   for (pugi::xml_node mint = mintlist.child("mint"); mint; mint = mint.next_sibling("mint")) ++total;
   CoinCollector coins(doc, progress, total);
   for (pugi::xml_node mint = mintlist.child("mint"); mint; mint = mint.next_sibling("mint")) {
     coins.Read(mint);
   }
-  return XmlReadReport{coins.rescued()};
+  return XmlReadReport{coins.rescued(), file_version};
 }
 
 // A piece of a guessed coin list that is not well-formed on its own.
@@ -203,7 +207,8 @@ XmlReadReport ReadPieceByPiece(CollectionDocument& doc, const std::string& buffe
   if (!rest_tree.load_buffer_inplace(rest.data(), rest.size(), kParseOptions, pugi::encoding_utf8)) {
     throw WrongGuess{};
   }
-  ReadHead(rest_tree, doc);
+  double file_version = 0;
+  ReadHead(rest_tree, doc, file_version);
 
   // Files of this program hold one coin per piece, which makes the count exact for them.
   CoinCollector coins(doc, progress, static_cast<int>(guess.pieces.size()));
@@ -217,7 +222,7 @@ XmlReadReport ReadPieceByPiece(CollectionDocument& doc, const std::string& buffe
       coins.Read(node);
     }
   }
-  return XmlReadReport{coins.rescued()};
+  return XmlReadReport{coins.rescued(), file_version};
 }
 
 }  // namespace
