@@ -17,17 +17,6 @@ std::string_view TrimmedBlanks(std::string_view text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-bool HasDayMonthAndYear(std::string_view format) {
-  bool day = false, month = false, year = false;
-  for (char c : format) {
-    const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    day = day || letter == 'd';
-    month = month || letter == 'm';
-    year = year || letter == 'y';
-  }
-  return day && month && year;
-}
-
 // Qt encloses literal text of a format in quotes; the date formatter knows no quoting, so the
 // literals are left out.
 std::string WithoutQuotedText(const QString& format) {
@@ -63,6 +52,17 @@ char TimeSeparatorOf(const QString& time_format, char fallback) {
 }
 
 }  // namespace
+
+bool HasDayMonthAndYear(std::string_view format) {
+  bool day = false, month = false, year = false;
+  for (char c : format) {
+    const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    day = day || letter == 'd';
+    month = month || letter == 'm';
+    year = year || letter == 'y';
+  }
+  return day && month && year;
+}
 
 std::string WithFourDigitYear(std::string_view format) {
   std::string result(format);

@@ -10,6 +10,10 @@ class QLocale;
 
 namespace korvex {
 
+// True when the format names a day, a month and a year (the letters d, m and y in either case);
+// a date format without one of them is not used.
+bool HasDayMonthAndYear(std::string_view format);
+
 // The system's short date format with a four-digit year: at the first "yy" that does not already
 // begin "yyyy", "yy" is inserted ("dd.MM.yy" becomes "dd.MM.yyyy").
 std::string WithFourDigitYear(std::string_view format);
