@@ -1,4 +1,4 @@
-#include "documentjson.h"
+#include "cli/documentjson.h"
 
 #include "model/codepage.h"
 
@@ -87,7 +87,7 @@ Json CoinJson(const TDaten& c) {
 
 }  // namespace
 
-Json DocumentToJson(const CollectionDocument& document, double file_version) {
+Json DocumentToJson(const CollectionDocument& document, const Json& file_version) {
   Json alignment = Json::array();
   for (const TZelle& cell : document.alignment_table) alignment.push_back(cell.align);
   Json areas = Json::array();

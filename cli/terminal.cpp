@@ -1,4 +1,4 @@
-#include "terminal.h"
+#include "cli/terminal.h"
 
 #include <termios.h>
 #include <unistd.h>
@@ -12,6 +12,10 @@ namespace korvex::cli {
 MessageAnswer TerminalMessages::Show(MessageKind kind, const std::string& text,
                                      MessageButtons buttons, const std::string&) {
   std::cerr << text << '\n';
+  if (questions_answered_yes_ && (buttons == MessageButtons::kYesNo ||
+                                  buttons == MessageButtons::kYesNoCancel)) {
+    return MessageAnswer::kYes;
+  }
   switch (buttons) {
     case MessageButtons::kOk: return MessageAnswer::kOk;
     case MessageButtons::kYesNo: return MessageAnswer::kNo;

@@ -8,12 +8,19 @@
 
 namespace korvex::cli {
 
-// Messages go to standard error; questions cannot be asked and take the safe answer (No, Cancel,
-// Abort), so that nothing is ever written without being asked for on the command line.
+// Messages go to standard error. Questions cannot be asked: they take the safe answer (No,
+// Cancel, Abort), so that nothing is ever written without being asked for on the command line;
+// only a command whose option already gave the answer lets them take Yes.
 class TerminalMessages : public MessageService {
  public:
+  explicit TerminalMessages(bool questions_answered_yes = false)
+      : questions_answered_yes_(questions_answered_yes) {}
+
   MessageAnswer Show(MessageKind kind, const std::string& text, MessageButtons buttons,
                      const std::string& caption) override;
+
+ private:
+  bool questions_answered_yes_;
 };
 
 // The password of `--password`, offered once; without it a prompt on a terminal (echo off) for
