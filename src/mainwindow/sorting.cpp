@@ -1,6 +1,7 @@
 #include "mainwindow/sorting.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -78,6 +79,35 @@ bool ProductLess(long double a, long double b) {
   return a < b;
 }
 
+// Order-preserving 64-bit images of the key values. A record's prefix is such an image of its
+// value, or of the value's first bytes: a smaller prefix always means "sorts before", and only
+// equal prefixes need the full comparison. Sorting compact (prefix, record) pairs then touches
+// the records' prepared values only for ties, which keeps large collections in the cache.
+constexpr uint64_t kTopBit = uint64_t{1} << 63;
+
+uint64_t OrderedBits(double value) {
+  if (std::isnan(value)) return ~uint64_t{0};  // after every number, all NaNs alike
+  if (value == 0) value = 0;                   // -0 and 0 compare equal
+  const uint64_t bits = std::bit_cast<uint64_t>(value);
+  return (bits & kTopBit) ? ~bits : bits | kTopBit;
+}
+
+// The first `count` bytes of a text, big-endian, padded with zero bytes: comparing these numbers
+// compares the texts' beginnings byte by byte without sign.
+uint64_t LeadingBytes(const std::string& text, int count) {
+  uint64_t value = 0;
+  for (int i = 0; i < count; ++i) {
+    const uint64_t byte = i < static_cast<int>(text.size()) ? static_cast<unsigned char>(text[i]) : 0;
+    value = value << 8 | byte;
+  }
+  return value;
+}
+
+struct PrefixedRecord {
+  uint64_t prefix;
+  int record;
+};
+
 // Half-open range [first, last) of positions in the order being sorted.
 using Run = std::pair<int, int>;
 
@@ -120,7 +150,10 @@ class KeyColumn {
         }
         break;
     }
+    PreparePrefixes();
   }
+
+  uint64_t Prefix(int record) const { return prefixes_[record]; }
 
   // Calls `sort` with the strict "sorts before" relation of this key, chosen once per key so that
   // the comparisons themselves do not branch on the field type.
@@ -206,6 +239,30 @@ class KeyColumn {
     }
   }
 
+  void PreparePrefixes() {
+    const std::size_t n = records_.size();
+    prefixes_.resize(n);
+    for (std::size_t i = 0; i < n; ++i) prefixes_[i] = PrefixOf(i);
+  }
+
+  uint64_t PrefixOf(std::size_t i) const {
+    constexpr std::size_t kLongest = 254;  // longer texts share one prefix and compare in full
+    switch (comparison_) {
+      case Comparison::kLengthFirst:
+        if (texts_[i].size() > kLongest) return uint64_t{0xFF} << 56;
+        return uint64_t{texts_[i].size()} << 56 | LeadingBytes(texts_[i], 7);
+      case Comparison::kFolded: return LeadingBytes(texts_[i], 8);
+      case Comparison::kIssueDate:
+        // Dates in the lower half before all other texts in the upper half.
+        return is_date_[i] ? OrderedBits(reals_[i]) >> 1 : kTopBit | LeadingBytes(texts_[i], 7);
+      case Comparison::kInteger: return static_cast<uint64_t>(integers_[i]) ^ kTopBit;
+      case Comparison::kReal:
+      case Comparison::kPurchaseDate: return OrderedBits(reals_[i]);
+      case Comparison::kProduct: return OrderedBits(static_cast<double>(products_[i]));
+    }
+    return 0;
+  }
+
   static constexpr const char* kUpperUmlauts = "\xC4\xD6\xDC";
 
   const std::vector<TDaten*>& records_;
@@ -217,17 +274,28 @@ class KeyColumn {
   std::vector<long double> products_;
   std::vector<unsigned char> is_date_;
   std::vector<unsigned char> had_umlaut_;
+  std::vector<uint64_t> prefixes_;
 };
 
 void SortRuns(std::vector<int>& order, const std::vector<Run>& runs, const KeyColumn& column,
               bool descending) {
+  std::vector<PrefixedRecord> entries;
   column.WithLess([&](auto less) {
+    const auto before = [&](const PrefixedRecord& x, const PrefixedRecord& y) {
+      if (x.prefix != y.prefix) return x.prefix < y.prefix;
+      return less(x.record, y.record);
+    };
     for (const Run& run : runs) {
       if (run.second - run.first < 2) continue;
-      const auto first = order.begin() + run.first;
-      const auto last = order.begin() + run.second;
-      if (descending) std::stable_sort(first, last, [&](int a, int b) { return less(b, a); });
-      else std::stable_sort(first, last, less);
+      entries.clear();
+      for (int i = run.first; i < run.second; ++i) entries.push_back({column.Prefix(order[i]), order[i]});
+      if (descending) {
+        std::stable_sort(entries.begin(), entries.end(),
+                         [&](const PrefixedRecord& x, const PrefixedRecord& y) { return before(y, x); });
+      } else {
+        std::stable_sort(entries.begin(), entries.end(), before);
+      }
+      for (int i = run.first; i < run.second; ++i) order[i] = entries[i - run.first].record;
     }
   });
 }

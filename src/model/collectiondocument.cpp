@@ -143,15 +143,17 @@ void CollectionDocument::RecomputeHighestItem() {
 }
 
 void CollectionDocument::RelinkCollectionOrder(const std::vector<TDaten*>& order) {
+  // Both orders are linked in one pass over the vector rather than by walking the new list again:
+  // in a large collection every record is a cache miss, and walking a list waits for each one.
   TDaten* previous = nullptr;
   for (TDaten* record : order) {
-    record->prev = previous;
-    if (previous) previous->next = record;
+    record->prev = record->display_prev = previous;
+    if (previous) previous->next = previous->display_next = record;
     previous = record;
   }
-  if (previous) previous->next = nullptr;
-  first_coin = order.empty() ? nullptr : order.front();
-  RebuildDisplayOrder();
+  if (previous) previous->next = previous->display_next = nullptr;
+  first_coin = first_shown = order.empty() ? nullptr : order.front();
+  last_coin_ = previous;
 }
 
 }  // namespace korvex
