@@ -292,6 +292,10 @@ void LegacyFileReader::Finish() {
   if (result_.outcome == LegacyReadOutcome::kReadError) services_.messages.Error(kCannotRead);
   for (TDaten* coin = document_.first_coin; coin; coin = coin->next) {
     if (!coin->description) coin->description = std::make_unique<TText>();
+    // Legacy files carry no descriptions of the extra fields. A coin takes its area's captions,
+    // which is what a collection file without descriptions reads back as, so that converting the
+    // file does not change the coins.
+    if (const TKategorie* area = document_.Area(coin->category)) coin->z_desc = area->z_name;
   }
   document_.RebuildDisplayOrder();
   const int stored_highest = document_.highest_item;
