@@ -35,7 +35,8 @@ int RunShow(const std::vector<std::string>& words) {
   if (!std::filesystem::exists(file)) {
     throw CommandError("Im Datenordner gibt es keine Hilfsdatenbank-Datei: " + file.string());
   }
-  for (const std::string& entry : LoadLookupLists(file)[list]) {
+  const LookupLists lists = LoadLookupLists(file);
+  for (const std::string& entry : lists[list]) {
     if (list == LookupList::kQualitaet) PrintTabLine({QualityCode(entry), QualityLongName(entry)});
     else PrintTabLine({entry});
   }
