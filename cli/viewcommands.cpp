@@ -17,20 +17,23 @@
 namespace korvex::cli {
 namespace {
 
-// The view `--area` asks for; without it the file's own view, or all coins when that names no
-// area.
-int ViewOf(const Arguments& arguments, const CollectionDocument& document) {
+// The view `--area` asks for, read before the file: all coins, an area id, or nothing for the
+// file's own view.
+std::optional<int> RequestedView(const Arguments& arguments) {
   const std::optional<std::string> area = arguments.Value("--area");
-  if (!area) {
-    const int view = document.current_view;
-    return document.Area(view) ? view : kAllCoinsView;
-  }
+  if (!area) return std::nullopt;
   if (*area == "all") return kAllCoinsView;
-  const int id = ParseWholeNumber(*area, "--area");
-  if (!document.Area(id)) {
-    throw CommandError("Die Sammlung hat kein Sammelgebiet mit der Nummer " + *area + ".");
+  return ParseWholeNumber(*area, "--area");
+}
+
+// The file's own view stands when it names no area that exists: then all coins are shown.
+int ViewOf(std::optional<int> requested, const CollectionDocument& document) {
+  if (!requested) return document.Area(document.current_view) ? document.current_view : kAllCoinsView;
+  if (*requested != kAllCoinsView && !document.Area(*requested)) {
+    throw CommandError("Die Sammlung hat kein Sammelgebiet mit der Nummer " +
+                       std::to_string(*requested) + ".");
   }
-  return id;
+  return *requested;
 }
 
 void ApplyFilter(const Arguments& arguments, CoinFilter& filter) {
@@ -62,12 +65,10 @@ std::array<int32_t, 5> SortKeysOf(const std::string& text) {
   return keys;
 }
 
-void ApplySort(const Arguments& arguments, CollectionDocument& document,
-               const FormatSettings& settings) {
-  const std::optional<std::string> sort = arguments.Value("--sort");
-  if (!sort) return;
-  if (*sort != "file") document.sort_keys = SortKeysOf(*sort);
-  SortCollection(document, settings);
+// The keys of `--sort`, read before the file; the file's own keys leave them open.
+std::optional<std::array<int32_t, 5>> RequestedSortKeys(const std::string& sort) {
+  if (sort == "file") return std::nullopt;
+  return SortKeysOf(sort);
 }
 
 int RunList(const std::vector<std::string>& words) {
@@ -78,12 +79,18 @@ int RunList(const std::vector<std::string>& words) {
   const FormatSettings settings = FormatSettingsOf(*arguments);
   CoinFilter filter;
   ApplyFilter(*arguments, filter);
+  const std::optional<int> requested_view = RequestedView(*arguments);
+  const std::optional<std::string> sort = arguments->Value("--sort");
+  const std::optional<std::array<int32_t, 5>> sort_keys =
+      sort ? RequestedSortKeys(*sort) : std::nullopt;
+
   TerminalMessages messages;
   LoadedCollection loaded =
       LoadCollection(arguments->positional()[0], arguments->Value("--password"), messages);
   CollectionDocument& document = *loaded.document;
-  document.current_view = ViewOf(*arguments, document);
-  ApplySort(*arguments, document, settings);
+  document.current_view = ViewOf(requested_view, document);
+  if (sort_keys) document.sort_keys = *sort_keys;
+  if (sort) SortCollection(document, settings);
 
   GridView view(document);
   view.Rebuild(filter);
