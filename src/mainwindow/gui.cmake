@@ -18,6 +18,9 @@ korvex_add_library(korvex_mainwindow_gui
     gui/thauptfenster.cpp
     gui/thauptfensterstart.cpp
     gui/thauptfensterdatei.cpp
+    gui/thauptfensterexchange.cpp
+    gui/tersatzfenster.cpp
+    gui/tkategoriefenster.cpp
   LIBS korvex_core Qt6::Widgets Qt6::PrintSupport
 )
 foreach(dialogs korvex_dialogs_gui korvex_areadefinition_gui)

@@ -22,7 +22,7 @@ THauptfenster& MainWindowHarness::Start(std::vector<std::string> arguments) {
   MainWindowServices services;
   services.messages = &messages;
   services.file_dialogs = &files;
-  services.password_prompt = &passwords;
+  services.password_prompt = real_password_prompt ? nullptr : &passwords;
   services.dialogs = &dialogs;
   services.settings_store = store_.get();
   services.arguments = std::move(arguments);

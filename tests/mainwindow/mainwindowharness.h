@@ -40,6 +40,8 @@ class MainWindowHarness {
   ScriptedFileDialogs files;
   ScriptedPasswords passwords;
   ScriptedDialogs dialogs;
+  // Set before Start(): the window asks for passwords with its own dialog instead of `passwords`.
+  bool real_password_prompt = false;
 
  private:
   TempDir dir_;

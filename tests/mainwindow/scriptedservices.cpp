@@ -27,6 +27,37 @@ std::optional<std::string> ScriptedPasswords::AskPassword(const std::string&) {
   return answer;
 }
 
+int ScriptedColumnQuestion::ChooseElement(const UnknownColumnRequest& request) {
+  asked.emplace_back(request.column_name, request.selected);
+  if (answers.empty()) return static_cast<int>(request.elements.size()) - 1;
+  const int answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+UnknownAreaAnswer ScriptedAreaQuestion::ChooseArea(const UnknownAreaRequest& request) {
+  asked.push_back({request.area_name, request.entries, request.new_enabled});
+  if (answers.empty()) return {UnknownAreaAnswer::Choice::kIgnoreAreas, -1};
+  const UnknownAreaAnswer answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+void ScriptedLegacyNumbers::OfferForAllAreas(CollectionDocument& document) {
+  ++offers;
+  if (!choice) return;
+  NumberRangeChoice all = *choice;
+  all.all_areas = true;
+  ReassignNumberRanges(document, 1, all);
+}
+
+bool ScriptedDialogs::ReassignNumberRanges(CollectionDocument& document, int area_id) {
+  number_range_areas.push_back(area_id);
+  if (!number_ranges) return false;
+  korvex::ReassignNumberRanges(document, area_id, *number_ranges);
+  return true;
+}
+
 MainWindowDialogs::PasswordAnswer ScriptedDialogs::AskNewPassword() {
   if (password_answers.empty()) return {};
   PasswordAnswer answer = password_answers.front();

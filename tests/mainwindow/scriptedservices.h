@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/areadefinition/numberranges.h"
 #include "mainwindow/gui/filedialogs.h"
 #include "mainwindow/gui/mainwindowdialogs.h"
 #include "platform/passwordprompt.h"
@@ -45,6 +46,38 @@ class ScriptedPasswords final : public PasswordPrompt {
   int asked_ = 0;
 };
 
+// The element dialog of the import: answers in order, "Text" (the last element) when none is
+// left. Records each column name with the element that was preselected.
+class ScriptedColumnQuestion final : public UnknownColumnQuestion {
+ public:
+  std::deque<int> answers;
+  std::vector<std::pair<std::string, int>> asked;
+  int ChooseElement(const UnknownColumnRequest& request) override;
+};
+
+// The area dialog of the import: answers in order, "Kategorien ignorieren" when none is left.
+// Records the area name asked about and the list as the dialog showed it.
+class ScriptedAreaQuestion final : public UnknownAreaQuestion {
+ public:
+  struct Asked {
+    std::string area_name;
+    std::vector<std::string> entries;
+    bool new_enabled = false;
+  };
+  std::deque<UnknownAreaAnswer> answers;
+  std::vector<Asked> asked;
+  UnknownAreaAnswer ChooseArea(const UnknownAreaRequest& request) override;
+};
+
+// The "Nummernkreise" dialog after reading a legacy data file: applies `choice` to all areas
+// when set, otherwise it is left with "Abbrechen".
+class ScriptedLegacyNumbers final : public LegacyNumberAssignment {
+ public:
+  std::optional<NumberRangeChoice> choice;
+  int offers = 0;
+  void OfferForAllAreas(CollectionDocument& document) override;
+};
+
 // The password-setting form and the area definition dialog answered from a script.
 class ScriptedDialogs final : public MainWindowDialogs {
  public:
@@ -64,6 +97,20 @@ class ScriptedDialogs final : public MainWindowDialogs {
   OptionsOutcome ShowOptions(SettingsStore& store, ProgramSettings& settings, WindowPlaces& places,
                              const std::string& file_currency) override;
   void EditLookupLists(const LookupLists& lists) override { edited_lists.push_back(lists); }
+
+  ScriptedColumnQuestion import_columns;
+  ScriptedAreaQuestion import_areas;
+  UnknownColumnQuestion& ImportColumns() override { return import_columns; }
+  UnknownAreaQuestion& ImportAreas() override { return import_areas; }
+
+  // The answer of "Nummernkreise neu zuordnen"; unset means "Abbrechen". The areas it was asked
+  // for are recorded.
+  std::optional<NumberRangeChoice> number_ranges;
+  std::vector<int> number_range_areas;
+  bool ReassignNumberRanges(CollectionDocument& document, int area_id) override;
+
+  ScriptedLegacyNumbers legacy_numbers;
+  LegacyNumberAssignment& LegacyNumbers() override { return legacy_numbers; }
 };
 
 }  // namespace korvex::test

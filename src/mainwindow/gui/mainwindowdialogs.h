@@ -5,6 +5,8 @@
 
 #include "dialogs/currencyconversion.h"
 #include "dialogs/lookuplists.h"
+#include "files/legacynumberassignment.h"
+#include "files/textimportquestions.h"
 
 namespace korvex {
 
@@ -46,6 +48,18 @@ class MainWindowDialogs {
   // "&Hilfsdatenbanken bearbeiten...": the lookup-list editor, which writes the lookup file
   // itself when it is left with OK.
   virtual void EditLookupLists(const LookupLists& lists) = 0;
+
+  // "&Importieren...": the element dialog for columns with an unknown name and the area dialog
+  // for coins with an unknown area name.
+  virtual UnknownColumnQuestion& ImportColumns() = 0;
+  virtual UnknownAreaQuestion& ImportAreas() = 0;
+
+  // "Nummernkreise neu zuordnen" for the area with id `area_id`. True when it was left with OK;
+  // the numbers and slot kinds have then changed and the document is marked modified.
+  virtual bool ReassignNumberRanges(CollectionDocument& document, int area_id) = 0;
+
+  // The catalogue-number assignment offered for all areas after a legacy data file was read.
+  virtual LegacyNumberAssignment& LegacyNumbers() = 0;
 };
 
 }  // namespace korvex

@@ -8,7 +8,11 @@
 namespace korvex {
 
 QtMainWindowDialogs::QtMainWindowDialogs(MessageService& messages, QWidget* parent)
-    : messages_(messages), parent_(parent) {}
+    : messages_(messages),
+      parent_(parent),
+      import_columns_(parent),
+      import_areas_(parent),
+      legacy_numbers_(parent) {}
 
 QtMainWindowDialogs::~QtMainWindowDialogs() = default;
 
@@ -26,6 +30,9 @@ bool QtMainWindowDialogs::DefineAreas(CollectionDocument& document) {
   return dialog.exec() == QDialog::Accepted;
 }
 
+bool QtMainWindowDialogs::ReassignNumberRanges(CollectionDocument& document, int area_id) {
+  return gui::ReassignNumberRangesForArea(document, area_id, parent_);
+}
 
 MainWindowDialogs::OptionsOutcome QtMainWindowDialogs::ShowOptions(SettingsStore& store, ProgramSettings& settings,
                                                                    WindowPlaces& places,

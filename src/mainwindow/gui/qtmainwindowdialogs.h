@@ -2,7 +2,10 @@
 
 #include <memory>
 
+#include "dialogs/areadefinition/tnummernkreisfenster.h"
 #include "mainwindow/gui/mainwindowdialogs.h"
+#include "mainwindow/gui/tersatzfenster.h"
+#include "mainwindow/gui/tkategoriefenster.h"
 
 class QWidget;
 
@@ -24,10 +27,17 @@ class QtMainWindowDialogs final : public MainWindowDialogs {
   OptionsOutcome ShowOptions(SettingsStore& store, ProgramSettings& settings, WindowPlaces& places,
                              const std::string& file_currency) override;
   void EditLookupLists(const LookupLists& lists) override;
+  UnknownColumnQuestion& ImportColumns() override { return import_columns_; }
+  UnknownAreaQuestion& ImportAreas() override { return import_areas_; }
+  bool ReassignNumberRanges(CollectionDocument& document, int area_id) override;
+  LegacyNumberAssignment& LegacyNumbers() override { return legacy_numbers_; }
 
  private:
   MessageService& messages_;
   QWidget* parent_;
+  gui::DialogUnknownColumnQuestion import_columns_;
+  gui::DialogUnknownAreaQuestion import_areas_;
+  gui::DialogLegacyNumberAssignment legacy_numbers_;
   // Made once and kept for the whole run, so that its controls always hold the settings in force.
   std::unique_ptr<gui::TOptionen> options_;
 };

@@ -44,9 +44,7 @@ const QSet<QString>& CommandsWithoutDialog() {
       "MenuAnsichtGesamt", "SpeedGesamt", "MenuOnlineCheckUpdates", "MenuExtrasSuchen",
       "MenuExtrasWeitersuchen", "SpeedSuchen", "SpeedSuchenWeiter", "MenuExtrasFilterDefinieren",
       "SpeedFilterFrei", "MenuAnsichtSortierung", "SpeedSortierung", "MenuAnsichtFelder",
-      "MenuDateiImportieren", "MenuDateiExportieren", "MenuDateiExportierenAlles",
-      "MenuDateiExportierenKategorie", "MenuDateiExportierenArtikel", "DatenPopUpExportierenArtikel",
-      "DatenPopUpExportierenKategorie", "MenuExtrasSonderNummernkreise", "MenuHilfeHilfethemen"};
+      "MenuHilfeHilfethemen"};
   return names;
 }
 
@@ -145,6 +143,7 @@ void THauptfenster::ConnectCommands() {
   Connect("MenuExtrasHilfsDB", &THauptfenster::MenuExtrasHilfsDBClick);
   Connect("MenuHilfeUeber", &THauptfenster::MenuHilfeUeberClick);
   ConnectOnlineCommands();
+  ConnectExchangeCommands();
 
   connect(Action("MenuKategorieAlleartikel"), &QAction::triggered, this, [this] { ShowView(kAllCoinsView); });
   connect(Action("SpeedAlles"), &QAction::triggered, this, [this] { ShowView(kAllCoinsView); });
@@ -197,7 +196,8 @@ void THauptfenster::SetInitialCommandStates() {
                       "MenuExtrasKategorien", "MenuDateiDatensicherung", "SpeedNeu", "SpeedAendern",
                       "SpeedLoeschen", "SpeedAusschneiden", "SpeedKopieren", "SpeedEinfuegen",
                       "SpeedSuchen", "SpeedSuchenWeiter", "SpeedGesamt", "SpeedSortierung",
-                      "SpeedDruck", "SpeedAlles"},
+                      "SpeedDruck", "SpeedAlles", "MenuExtrasSonderNummernkreise",
+                      "MenuDateiExportierenKategorie", "DatenPopUpExportierenKategorie"},
                      false);
   // The filters need a document to show.
   for (QAction* filter : commands_->FilterGroup()->actions()) filter->setEnabled(false);
@@ -206,15 +206,17 @@ void THauptfenster::SetInitialCommandStates() {
 
 void THauptfenster::EnableDocumentCommands() {
   SetCommandsEnabled({"SpeedAlles", "SpeedSuchen", "SpeedGesamt", "SpeedKopieren", "SpeedSortierung",
-                      "MenuAnsichtGesamt", "MenuExtrasSuchen", "MenuDateiImportieren",
-                      "MenuDateiExportieren", "MenuAnsichtFelder", "MenuAnsichtSortierung",
-                      "MenuBearbeitenKopieren", "MenuDateiDatensicherung", "MenuExtrasFilter"},
+                      "MenuAnsichtGesamt", "MenuExtrasSuchen", "MenuDateiExportieren",
+                      "MenuAnsichtFelder", "MenuAnsichtSortierung", "MenuBearbeitenKopieren",
+                      "MenuDateiDatensicherung", "MenuExtrasFilter"},
                      true);
   for (QAction* filter : commands_->FilterGroup()->actions()) {
     filter->setEnabled(!unavailable_.contains(filter->objectName()));
   }
   const bool writable = document_.writable();
-  SetCommandsEnabled({"SpeedEinfuegen", "MenuBearbeitenEinfuegen", "MenuExtrasKategorien"}, writable);
+  // Imported coins could never be saved into a read-only file.
+  SetCommandsEnabled({"SpeedEinfuegen", "MenuBearbeitenEinfuegen", "MenuExtrasKategorien", "MenuDateiImportieren"},
+                     writable);
 }
 
 void THauptfenster::DisableDocumentCommands() {

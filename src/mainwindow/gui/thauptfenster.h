@@ -15,6 +15,7 @@
 #include "dialogs/lookuplists.h"
 #include "dialogs/programsettings.h"
 #include "dialogs/windowplaces.h"
+#include "files/textexport.h"
 #include "platform/progress.h"
 
 class QAction;
@@ -122,6 +123,10 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   void MenuDateiDatensicherungClick();
   void SpeedKeyClick();
   void MenuExtrasKategorienClick();
+  void MenuDateiImportierenClick();
+  // The export entries of the file menu and the grid's context menu.
+  void ExportText(TextExportScope scope);
+  void MenuExtrasSonderNummernkreiseClick();
   void MenuExtrasOptionenClick();
   void MenuExtrasHilfsDBClick();
   void MenuDateiBeendenClick() { close(); }
@@ -146,6 +151,7 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   void ConnectFilterCommands();
   void ConnectToolbarCommands();
   void ConnectOnlineCommands();
+  void ConnectExchangeCommands();
   void Connect(const char* name, void (THauptfenster::*handler)());
   void SetCommandsEnabled(std::initializer_list<const char*> names, bool enabled);
   void SetCommandEnabled(const char* name, bool enabled);

@@ -98,7 +98,8 @@ void THauptfenster::OpenFromDialog(bool from_template, bool ask) {
 bool THauptfenster::ReadCollection(const std::string& path, bool legacy, bool read_only) {
   bool read = false;
   if (legacy) {
-    LegacyReadServices services{*services_.messages, *services_.password_prompt, *this, nullptr};
+    LegacyReadServices services{*services_.messages, *services_.password_prompt, *this,
+                                &services_.dialogs->LegacyNumbers()};
     const LegacyReadResult result = ReadLegacyFile(path, document_, services);
     read = result.outcome == LegacyReadOutcome::kRead;
     if (!read) document_.ClearFileName();
