@@ -1,5 +1,8 @@
 // Opening and saving collection files beside what pugixml and zlib need for the same bytes.
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <map>
 #include <memory>
 
@@ -100,6 +103,22 @@ void SerialiseAndDeflate9(benchmark::State& state, int coins) {
   for (auto _ : state) benchmark::DoNotOptimize(DeflateLevel9(SerialiseTree(tree)));
 }
 
+// The floor of saving a plain file safely: serialising, writing and flushing it to the disk.
+void SerialiseAndWriteSynced(benchmark::State& state, int coins) {
+  std::string bytes = ReadWholeFile(Samples(coins).mvs);
+  pugi::xml_document tree;
+  ParseXmlInPlace(bytes, tree);
+  const std::filesystem::path path = Scratch().path() / "ref-geschrieben.mvs";
+  for (auto _ : state) {
+    const std::string xml = SerialiseTree(tree);
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    const bool written = file && std::fwrite(xml.data(), 1, xml.size(), file) == xml.size() &&
+                         std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+    if (file) std::fclose(file);
+    if (!written) state.SkipWithError("write failed");
+  }
+}
+
 void Save(benchmark::State& state, int coins, const char* extension, const std::string& password) {
   const std::unique_ptr<CollectionDocument> doc = GeneratedDocument(coins);
   NameDocument(*doc, Scratch().path() / ("gespeichert" + std::to_string(coins) + extension), password);
@@ -133,6 +152,7 @@ int main(int argc, char** argv) {
       {"ref deflate9", Deflate9},
       {"ref serialise+deflate9", SerialiseAndDeflate9},
       {"save .mvs", SaveMvs},
+      {"ref serialise+write+sync", SerialiseAndWriteSynced},
       {"save .mvc", SaveMvc},
       {"save .mvc password", SaveMvcPassword},
   });

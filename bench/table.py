@@ -15,6 +15,7 @@ ROWS = [
     ("open .mvc password", "ref read+inflate+parse", None, None),
     ("write XML", "ref serialise", None, None),
     ("save .mvs", "ref serialise", None, None),
+    ("save .mvs", "ref serialise+write+sync", None, None),
     ("save .mvc", "ref serialise+deflate9", 1.3, None),
     ("save .mvc password", "ref serialise+deflate9", 1.3, None),
     ("ref deflate9", "ref serialise+deflate9", None, None),
@@ -29,7 +30,7 @@ ROWS = [
     ("import text", "ref read+split", None, 2000.0),
 ]
 # Operations whose growth from 10,000 to 100,000 coins must stay below 15 (never quadratic).
-SCALING = ["sort standard order", "sort five keys"]
+SCALING = ["sort standard order", "sort five keys", "ref stable sort by price"]
 SCALING_LIMIT = 15.0
 MEMORY_LIMIT = 2.0  # memory held after opening, as a multiple of the XML size
 
