@@ -203,13 +203,20 @@ class KeyColumn {
         return !(had_umlaut_[a] || had_umlaut_[b]) || EqualAsciiUpper(Text(a), Text(b));
       case Comparison::kInteger: return integers_[a] == integers_[b];
       case Comparison::kReal:
-      case Comparison::kPurchaseDate: return reals_[a] == reals_[b];
-      case Comparison::kProduct: return products_[a] == products_[b];
+      case Comparison::kPurchaseDate: return SameNumber(reals_[a], reals_[b]);
+      case Comparison::kProduct: return SameNumber(products_[a], products_[b]);
     }
     return false;
   }
 
  private:
+  // The sort puts every NaN (only a damaged file holds one) in one group after all numbers, so
+  // NaNs must also count as equal when later keys order that group.
+  template <typename Number>
+  static bool SameNumber(Number x, Number y) {
+    return x == y || (std::isnan(x) && std::isnan(y));
+  }
+
   const std::string& Text(std::size_t i) const { return *records_[i]->TextField(type_); }
 
   void PrepareFoldedTexts() {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "model/datetime.h"
 #include "model/fieldcatalogue.h"
 #include "view/coinbuilder.h"
@@ -136,6 +138,16 @@ TEST_F(SortTest, WeightsAndMoneySortAsNumbers) {
   EXPECT_EQ(CollectionOrder(doc()), (std::vector<TDaten*>{light, heavy}));
   SortBy(kEstimate);
   EXPECT_EQ(CollectionOrder(doc()), (std::vector<TDaten*>{heavy, light}));
+}
+
+TEST_F(SortTest, NaNValuesOfADamagedFileGoLastAndAreOrderedByTheNextKey) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  TDaten* late = builder_.AddCoin(area_, [&](TDaten& c) { c.estimate = nan; c.year = "2001"; });
+  TDaten* number = builder_.AddCoin(area_, [](TDaten& c) { c.estimate = 5; c.year = "2005"; });
+  TDaten* early = builder_.AddCoin(area_, [&](TDaten& c) { c.estimate = nan; c.year = "1990"; });
+  SetKeys({kEstimate, kYear, kNoSortKey, kNoSortKey, kNoSortKey});
+  Sort();
+  EXPECT_EQ(CollectionOrder(doc()), (std::vector<TDaten*>{number, early, late}));
 }
 
 TEST_F(SortTest, DescendingCountryThenAscendingYear) {
