@@ -112,22 +112,22 @@ std::filesystem::path WriteLegacyCollection(const std::filesystem::path& path, i
   third.purchasedate = kNoDate;
   third.circulation = 5000000000LL;
 
-  LegacyFileSpec spec;
-  spec.magic = "Korvexia_" + std::to_string(version);
+  LegacyFileLayout layout;
+  layout.magic = "Korvexia_" + std::to_string(version);
   if (!password.empty()) {
-    spec.password_flag = 1;
-    spec.password = password;
+    layout.password_flag = 1;
+    layout.password = password;
   }
   LegacyAreaSpec second_area;
   second_area.id = 2;
   second_area.name = Utf8ToWin1252("Österreich");
   second_area.short_label = "AUT";
-  spec.areas.push_back(second_area);
-  spec.highest_item = 9;
-  spec.current_view = 2;
-  spec.coins = {&first, &second, &third};
-  spec.notes = {Utf8ToWin1252("Erste Münze"), "", "dritte"};
-  WriteFileBytes(path, BuildLegacyFile(spec).bytes);
+  layout.areas.push_back(second_area);
+  layout.highest_item = 9;
+  layout.current_view = 2;
+  layout.coins = {&first, &second, &third};
+  layout.notes = {Utf8ToWin1252("Erste Münze"), "", "dritte"};
+  WriteFileBytes(path, BuildLegacyFile(layout).bytes);
   return path;
 }
 

@@ -17,7 +17,7 @@ namespace {
 
 using test::BuildLegacyFile;
 using test::LegacyAreaSpec;
-using test::LegacyFileSpec;
+using test::LegacyFileLayout;
 
 const std::string kNotKorvex = "Diese Datei ist keine Korvex-Datei oder die Datei ist beschädigt.";
 const std::string kWrongPassword =
@@ -141,22 +141,22 @@ class LegacyFileTest : public ::testing::Test {
     test::WriteFileBytes(path_, bytes);
     return ReadLegacyFile(PathText(path_), document_, services_);
   }
-  LegacyReadResult Read(const LegacyFileSpec& spec) { return Read(BuildLegacyFile(spec).bytes); }
+  LegacyReadResult Read(const LegacyFileLayout& layout) { return Read(BuildLegacyFile(layout).bytes); }
 
   // Three coins in two areas, owned by the test.
-  LegacyFileSpec ThreeCoins(const std::string& magic) {
+  LegacyFileLayout ThreeCoins(const std::string& magic) {
     for (int n = 1; n <= 3; ++n) coins_.push_back(MakeCoin(n, n == 3 ? 2 : 1));
-    LegacyFileSpec spec;
-    spec.magic = magic;
+    LegacyFileLayout layout;
+    layout.magic = magic;
     LegacyAreaSpec second;
     second.id = 2;
     second.name = "\xD6sterreich";
     second.short_label = "AUT-lang";
-    spec.areas.push_back(second);
-    for (const auto& coin : coins_) spec.coins.push_back(coin.get());
-    spec.notes = {"erste\r\nNotiz", "", "dritte"};
-    spec.current_view = 2;
-    return spec;
+    layout.areas.push_back(second);
+    for (const auto& coin : coins_) layout.coins.push_back(coin.get());
+    layout.notes = {"erste\r\nNotiz", "", "dritte"};
+    layout.current_view = 2;
+    return layout;
   }
 
   test::TempDir dir_;
@@ -171,12 +171,12 @@ class LegacyFileTest : public ::testing::Test {
 };
 
 TEST_F(LegacyFileTest, Version250ReadsEveryMemberOfCoinsAreasAndDocument) {
-  LegacyFileSpec spec = ThreeCoins("Korvexia_250");
-  spec.currency = kEuroSign;
-  spec.highest_item = 250;
-  spec.alignment = {{0, 1}, {1, 2}, {2, 1}};
-  spec.layout_flag = 1;
-  const LegacyReadResult result = Read(spec);
+  LegacyFileLayout layout = ThreeCoins("Korvexia_250");
+  layout.currency = kEuroSign;
+  layout.highest_item = 250;
+  layout.alignment = {{0, 1}, {1, 2}, {2, 1}};
+  layout.layout_flag = 1;
+  const LegacyReadResult result = Read(layout);
 
   ASSERT_EQ(result.outcome, LegacyReadOutcome::kRead);
   EXPECT_TRUE(messages_.shown().empty());
@@ -222,17 +222,17 @@ TEST_F(LegacyFileTest, Version250ReadsEveryMemberOfCoinsAreasAndDocument) {
 }
 
 TEST_F(LegacyFileTest, StoredHighestItemBelowTheCoinsNumbersIsRaised) {
-  LegacyFileSpec spec = ThreeCoins("Korvexia_250");
-  spec.highest_item = 5;
-  Read(spec);
+  LegacyFileLayout layout = ThreeCoins("Korvexia_250");
+  layout.highest_item = 5;
+  Read(layout);
   EXPECT_EQ(document_.highest_item, 103);
 }
 
 TEST_F(LegacyFileTest, AfterReadingTheDocumentUsesStandardOrderAndDefaultColumns) {
-  LegacyFileSpec spec = ThreeCoins("Korvexia_250");
-  spec.all_cells = {{5, 10, 2}, {6, 10, 2}, {7, 10, 2}};
-  spec.areas[0].cell_count = 12;
-  Read(spec);
+  LegacyFileLayout layout = ThreeCoins("Korvexia_250");
+  layout.all_cells = {{5, 10, 2}, {6, 10, 2}, {7, 10, 2}};
+  layout.areas[0].cell_count = 12;
+  Read(layout);
   EXPECT_EQ(document_.all_cells, DefaultCells());
   EXPECT_EQ(document_.areas[0]->cells, DefaultCells());
   EXPECT_TRUE(document_.standard_order);
@@ -240,9 +240,9 @@ TEST_F(LegacyFileTest, AfterReadingTheDocumentUsesStandardOrderAndDefaultColumns
 }
 
 TEST_F(LegacyFileTest, Version200HasItemsButNoArtistsThicknessOrIssueDate) {
-  LegacyFileSpec spec = ThreeCoins("KorvexiaV200");
-  spec.highest_item = 103;
-  ASSERT_EQ(Read(spec).outcome, LegacyReadOutcome::kRead);
+  LegacyFileLayout layout = ThreeCoins("KorvexiaV200");
+  layout.highest_item = 103;
+  ASSERT_EQ(Read(layout).outcome, LegacyReadOutcome::kRead);
   ASSERT_EQ(document_.coin_count, 3);
   int n = 0;
   for (const TDaten* coin = document_.first_coin; coin; coin = coin->next, ++n) {
@@ -255,10 +255,10 @@ TEST_F(LegacyFileTest, Version200HasItemsButNoArtistsThicknessOrIssueDate) {
 }
 
 TEST_F(LegacyFileTest, Version120NumbersTheCoinsAndKeepsDefaultSlots) {
-  LegacyFileSpec spec = ThreeCoins("Korvexia_120");
-  spec.sort_keys = {1, 2, 3, 4, 5};
-  spec.alignment = {{0, 2}};  // not written before version 200
-  ASSERT_EQ(Read(spec).outcome, LegacyReadOutcome::kRead);
+  LegacyFileLayout layout = ThreeCoins("Korvexia_120");
+  layout.sort_keys = {1, 2, 3, 4, 5};
+  layout.alignment = {{0, 2}};  // not written before version 200
+  ASSERT_EQ(Read(layout).outcome, LegacyReadOutcome::kRead);
   EXPECT_EQ(Coins(document_, &TDaten::item), (std::vector<std::string>{"1", "2", "3"}));
   EXPECT_EQ(document_.highest_item, 3);
   int n = 0;
@@ -275,8 +275,8 @@ TEST_F(LegacyFileTest, Version120NumbersTheCoinsAndKeepsDefaultSlots) {
 }
 
 TEST_F(LegacyFileTest, Version100ReadsWithoutFilterBlockAndNumbersInFileOrder) {
-  LegacyFileSpec spec = ThreeCoins("KorvexiaV100");
-  const LegacyReadResult result = Read(spec);
+  LegacyFileLayout layout = ThreeCoins("KorvexiaV100");
+  const LegacyReadResult result = Read(layout);
   ASSERT_EQ(result.outcome, LegacyReadOutcome::kRead);
   EXPECT_FALSE(result.filter.has_value());
   EXPECT_EQ(Coins(document_, &TDaten::item), (std::vector<std::string>{"1", "2", "3"}));
@@ -288,13 +288,13 @@ TEST_F(LegacyFileTest, Version100ReadsWithoutFilterBlockAndNumbersInFileOrder) {
 }
 
 TEST_F(LegacyFileTest, AreaFlagWordsSwitchTheFieldsBitByBit) {
-  LegacyFileSpec spec;
-  LegacyAreaSpec& area_spec = spec.areas[0];
+  LegacyFileLayout layout;
+  LegacyAreaSpec& area_spec = layout.areas[0];
   area_spec.word1 = 0x0002;                                  // icon button only
   area_spec.word2 = (1 << 1) | (1 << 9) | (1 << 15);         // slot 1, date, mintage
   area_spec.word3 = (1 << 2) | (1 << 3) | (1 << 9) | (1 << 14);  // location, country, z2, rv pic
   area_spec.word4 = (1 << 11) | (1 << 12) | (1 << 15);       // city; slot 2 Cohen, slot 3 RIC
-  ASSERT_EQ(Read(spec).outcome, LegacyReadOutcome::kRead);
+  ASSERT_EQ(Read(layout).outcome, LegacyReadOutcome::kRead);
   const TKategorie& area = *document_.areas[0];
   EXPECT_FALSE(area.menu);
   EXPECT_TRUE(area.icon_button);
@@ -329,11 +329,11 @@ TEST_F(LegacyFileTest, SlotKindsFollowTheBitPairsOfTheFourthWord) {
                         {0x1000, 4, 2}, {0xC000, 1, 1},          {0x4000, 1, 4},
                         {0x8000, 1, 3}};
   for (const Case& c : cases) {
-    LegacyFileSpec spec;
-    spec.areas[0].word4 = c.bits;
-    spec.areas[0].word2 = 0x0006;  // both first slots active
+    LegacyFileLayout layout;
+    layout.areas[0].word4 = c.bits;
+    layout.areas[0].word2 = 0x0006;  // both first slots active
     CollectionDocument document;
-    test::WriteFileBytes(path_, BuildLegacyFile(spec).bytes);
+    test::WriteFileBytes(path_, BuildLegacyFile(layout).bytes);
     ASSERT_EQ(ReadLegacyFile(PathText(path_), document, services_).outcome,
               LegacyReadOutcome::kRead);
     const TKategorie& area = *document.areas[0];
@@ -345,14 +345,14 @@ TEST_F(LegacyFileTest, SlotKindsFollowTheBitPairsOfTheFourthWord) {
 }
 
 TEST_F(LegacyFileTest, FilterBlockIsHandedToTheWindow) {
-  LegacyFileSpec spec = ThreeCoins("Korvexia_250");
+  LegacyFileLayout layout = ThreeCoins("Korvexia_250");
   auto filter_template = MakeCoin(9);
   filter_template->country = "Schweiz";
-  spec.filter = test::LegacyFilterSpec{};
-  spec.filter->template_ = filter_template.get();
-  spec.filter->caption = " - [nur Doubletten]";
-  spec.filter->kind = 1;
-  const LegacyReadResult result = Read(spec);
+  layout.filter = test::LegacyFilterSpec{};
+  layout.filter->template_ = filter_template.get();
+  layout.filter->caption = " - [nur Doubletten]";
+  layout.filter->kind = 1;
+  const LegacyReadResult result = Read(layout);
   ASSERT_EQ(result.outcome, LegacyReadOutcome::kRead);
   ASSERT_TRUE(result.filter.has_value());
   EXPECT_EQ(result.filter->caption, " - [nur Doubletten]");
@@ -368,13 +368,13 @@ TEST_F(LegacyFileTest, FilterBlockIsHandedToTheWindow) {
 TEST_F(LegacyFileTest, FilterOptionsKeepTheirFileOrder) {
   auto filter_template = MakeCoin(9);
   for (int set = 0; set < 3; ++set) {
-    LegacyFileSpec spec;
-    spec.filter = test::LegacyFilterSpec{};
-    spec.filter->template_ = filter_template.get();
-    spec.filter->options = {0, 0, 0};
-    spec.filter->options[set] = 1;
+    LegacyFileLayout layout;
+    layout.filter = test::LegacyFilterSpec{};
+    layout.filter->template_ = filter_template.get();
+    layout.filter->options = {0, 0, 0};
+    layout.filter->options[set] = 1;
     CollectionDocument document;
-    test::WriteFileBytes(path_, BuildLegacyFile(spec).bytes);
+    test::WriteFileBytes(path_, BuildLegacyFile(layout).bytes);
     const LegacyReadResult result = ReadLegacyFile(PathText(path_), document, services_);
     ASSERT_TRUE(result.filter.has_value());
     EXPECT_EQ(result.filter->all_criteria, set == 0);
@@ -384,12 +384,12 @@ TEST_F(LegacyFileTest, FilterOptionsKeepTheirFileOrder) {
 }
 
 TEST_F(LegacyFileTest, PasswordProtectedFileOpensWithTheRightPassword) {
-  LegacyFileSpec spec = ThreeCoins("Korvexia_250");
-  spec.password_flag = 1;
-  spec.password = "Geheim";
-  spec.currency = "DM";
+  LegacyFileLayout layout = ThreeCoins("Korvexia_250");
+  layout.password_flag = 1;
+  layout.password = "Geheim";
+  layout.currency = "DM";
   passwords_.Answer(PasswordAnswer::Button::kOk, "Geheim");
-  const LegacyReadResult result = Read(spec);
+  const LegacyReadResult result = Read(layout);
   ASSERT_EQ(result.outcome, LegacyReadOutcome::kRead);
   EXPECT_EQ(passwords_.offered_write_protected, std::vector<bool>{false});
   EXPECT_EQ(document_.password(), "Geheim");
@@ -401,10 +401,10 @@ TEST_F(LegacyFileTest, PasswordProtectedFileOpensWithTheRightPassword) {
 }
 
 TEST_F(LegacyFileTest, WrongCancelledOrEmptyPasswordLeavesTheDocumentEmptyAndUnnamed) {
-  LegacyFileSpec spec = ThreeCoins("Korvexia_250");
-  spec.password_flag = 7;
-  spec.password = "Geheim";
-  const std::string bytes = BuildLegacyFile(spec).bytes;
+  LegacyFileLayout layout = ThreeCoins("Korvexia_250");
+  layout.password_flag = 7;
+  layout.password = "Geheim";
+  const std::string bytes = BuildLegacyFile(layout).bytes;
   const std::pair<PasswordAnswer::Button, std::string> answers[] = {
       {PasswordAnswer::Button::kOk, "geheim"},
       {PasswordAnswer::Button::kOk, ""},
@@ -431,11 +431,11 @@ TEST_F(LegacyFileTest, WrongCancelledOrEmptyPasswordLeavesTheDocumentEmptyAndUnn
 }
 
 TEST_F(LegacyFileTest, WriteProtectedFileOpensReadOnlyWithTheStoredKey) {
-  LegacyFileSpec spec = ThreeCoins("Korvexia_250");
-  spec.password_flag = 255;
-  spec.password = "Schutz";
+  LegacyFileLayout layout = ThreeCoins("Korvexia_250");
+  layout.password_flag = 255;
+  layout.password = "Schutz";
   passwords_.Answer(PasswordAnswer::Button::kWriteProtected);
-  const LegacyReadResult result = Read(spec);
+  const LegacyReadResult result = Read(layout);
   ASSERT_EQ(result.outcome, LegacyReadOutcome::kRead);
   EXPECT_EQ(passwords_.offered_write_protected, std::vector<bool>{true});
   EXPECT_TRUE(result.write_protected);
@@ -446,11 +446,11 @@ TEST_F(LegacyFileTest, WriteProtectedFileOpensReadOnlyWithTheStoredKey) {
 }
 
 TEST_F(LegacyFileTest, WriteProtectedFileOpensWritableWithItsPassword) {
-  LegacyFileSpec spec = ThreeCoins("Korvexia_200");
-  spec.password_flag = 255;
-  spec.password = "Schutz";
+  LegacyFileLayout layout = ThreeCoins("Korvexia_200");
+  layout.password_flag = 255;
+  layout.password = "Schutz";
   passwords_.Answer(PasswordAnswer::Button::kOk, "Schutz");
-  const LegacyReadResult result = Read(spec);
+  const LegacyReadResult result = Read(layout);
   ASSERT_EQ(result.outcome, LegacyReadOutcome::kRead);
   EXPECT_FALSE(result.write_protected);
   EXPECT_TRUE(document_.writable());
@@ -459,11 +459,11 @@ TEST_F(LegacyFileTest, WriteProtectedFileOpensWritableWithItsPassword) {
 }
 
 TEST_F(LegacyFileTest, WriteProtectedFileRefusesAShorterWrongPassword) {
-  LegacyFileSpec spec = ThreeCoins("Korvexia_250");
-  spec.password_flag = 255;
-  spec.password = "Schutz";
+  LegacyFileLayout layout = ThreeCoins("Korvexia_250");
+  layout.password_flag = 255;
+  layout.password = "Schutz";
   passwords_.Answer(PasswordAnswer::Button::kOk, "Schu");
-  EXPECT_EQ(Read(spec).outcome, LegacyReadOutcome::kWrongPassword);
+  EXPECT_EQ(Read(layout).outcome, LegacyReadOutcome::kWrongPassword);
   EXPECT_EQ(messages_.texts(), std::vector<std::string>{kWrongPassword});
 }
 
@@ -472,9 +472,9 @@ TEST_F(LegacyFileTest, CoinsWithoutValidAreaGoIntoOneRescueArea) {
   auto b = MakeCoin(2, 1);
   auto c = MakeCoin(3, -4);
   auto d = MakeCoin(4, 9);  // beyond the single area of the file
-  LegacyFileSpec spec;
-  spec.coins = {a.get(), b.get(), c.get(), d.get()};
-  const LegacyReadResult result = Read(spec);
+  LegacyFileLayout layout;
+  layout.coins = {a.get(), b.get(), c.get(), d.get()};
+  const LegacyReadResult result = Read(layout);
   ASSERT_EQ(result.outcome, LegacyReadOutcome::kRead);
   ASSERT_EQ(document_.AreaCount(), 2);
   const TKategorie& rescue = *document_.areas[1];
@@ -495,8 +495,8 @@ TEST_F(LegacyFileTest, CoinsWithoutValidAreaGoIntoOneRescueArea) {
 }
 
 TEST_F(LegacyFileTest, TruncatedInsideACoinKeepsWhatWasReadAndReportsOnce) {
-  LegacyFileSpec spec = ThreeCoins("Korvexia_250");
-  const test::LegacyFileBytes file = BuildLegacyFile(spec);
+  LegacyFileLayout layout = ThreeCoins("Korvexia_250");
+  const test::LegacyFileBytes file = BuildLegacyFile(layout);
   // Cut inside the third coin, after its area id, quality and Schön number.
   const std::size_t third = file.coin_offsets[2];
   const std::size_t cut = third + 4 + (4 + coins_[2]->quality.size()) + (4 + 2);
@@ -522,8 +522,8 @@ TEST_F(LegacyFileTest, TruncatedInsideACoinKeepsWhatWasReadAndReportsOnce) {
 }
 
 TEST_F(LegacyFileTest, TruncatedInsideANoteKeepsTheNotesBefore) {
-  LegacyFileSpec spec = ThreeCoins("Korvexia_120");
-  const test::LegacyFileBytes file = BuildLegacyFile(spec);
+  LegacyFileLayout layout = ThreeCoins("Korvexia_120");
+  const test::LegacyFileBytes file = BuildLegacyFile(layout);
   const std::size_t cut = file.note_offsets[2] + 4 + 3;  // three of the six bytes of "dritte"
   const LegacyReadResult result = Read(file.bytes.substr(0, cut));
   EXPECT_EQ(result.outcome, LegacyReadOutcome::kReadError);
@@ -536,11 +536,11 @@ TEST_F(LegacyFileTest, TruncatedInsideANoteKeepsTheNotesBefore) {
 }
 
 TEST_F(LegacyFileTest, EveryPrefixOfAFileReadsWithoutCrashingAndKeepsTheInvariants) {
-  LegacyFileSpec spec = ThreeCoins("Korvexia_250");
+  LegacyFileLayout layout = ThreeCoins("Korvexia_250");
   auto filter_template = MakeCoin(8);
-  spec.filter = test::LegacyFilterSpec{};
-  spec.filter->template_ = filter_template.get();
-  const std::string bytes = BuildLegacyFile(spec).bytes;
+  layout.filter = test::LegacyFilterSpec{};
+  layout.filter->template_ = filter_template.get();
+  const std::string bytes = BuildLegacyFile(layout).bytes;
   for (std::size_t length = 0; length < bytes.size(); length += 3) {
     test::ScriptedMessages messages;
     LegacyReadServices services{messages, passwords_, progress_, &offers_};
@@ -564,8 +564,8 @@ TEST_F(LegacyFileTest, EveryPrefixOfAFileReadsWithoutCrashingAndKeepsTheInvarian
 }
 
 TEST_F(LegacyFileTest, DamagedLengthsEndTheReadingInsteadOfReadingPastTheEnd) {
-  LegacyFileSpec spec = ThreeCoins("Korvexia_250");
-  test::LegacyFileBytes file = BuildLegacyFile(spec);
+  LegacyFileLayout layout = ThreeCoins("Korvexia_250");
+  test::LegacyFileBytes file = BuildLegacyFile(layout);
   // The length of the second coin's quality text becomes huge, then negative.
   for (const uint32_t length : {0x7FFFFFF0u, 0xFFFFFFFFu}) {
     std::string bytes = file.bytes;
@@ -584,8 +584,8 @@ TEST_F(LegacyFileTest, DamagedLengthsEndTheReadingInsteadOfReadingPastTheEnd) {
 }
 
 TEST_F(LegacyFileTest, WrongMagicIsNoKorvexFile) {
-  LegacyFileSpec spec = ThreeCoins("Korvexia_250");
-  std::string bytes = BuildLegacyFile(spec).bytes;
+  LegacyFileLayout layout = ThreeCoins("Korvexia_250");
+  std::string bytes = BuildLegacyFile(layout).bytes;
   bytes.replace(0, 12, "Korvexia_300");
   EXPECT_EQ(Read(bytes).outcome, LegacyReadOutcome::kNotKorvexFile);
   EXPECT_EQ(messages_.texts(), std::vector<std::string>{kNotKorvex});
@@ -616,8 +616,8 @@ TEST_F(LegacyFileTest, MissingFileReportsTheReadError) {
 }
 
 TEST_F(LegacyFileTest, TemplateOpensUnnamed) {
-  LegacyFileSpec spec = ThreeCoins(kLegacyTemplateMagic);
-  ASSERT_EQ(Read(spec).outcome, LegacyReadOutcome::kRead);
+  LegacyFileLayout layout = ThreeCoins(kLegacyTemplateMagic);
+  ASSERT_EQ(Read(layout).outcome, LegacyReadOutcome::kRead);
   EXPECT_FALSE(document_.has_name);
   EXPECT_TRUE(document_.from_template);
   EXPECT_EQ(document_.file_path(), "[Unbenannt]");
@@ -628,8 +628,8 @@ TEST_F(LegacyFileTest, ReadingReplacesThePreviousContent) {
   document_.areas.push_back(std::make_unique<TKategorie>());
   document_.Append(MakeCoin(77));
   document_.SetPassword("alt");
-  LegacyFileSpec spec = ThreeCoins("Korvexia_250");
-  ASSERT_EQ(Read(spec).outcome, LegacyReadOutcome::kRead);
+  LegacyFileLayout layout = ThreeCoins("Korvexia_250");
+  ASSERT_EQ(Read(layout).outcome, LegacyReadOutcome::kRead);
   EXPECT_EQ(document_.AreaCount(), 2);
   EXPECT_EQ(document_.coin_count, 3);
   EXPECT_EQ(document_.password(), "");
@@ -637,10 +637,10 @@ TEST_F(LegacyFileTest, ReadingReplacesThePreviousContent) {
 
 TEST_F(LegacyFileTest, NegativeOrUnknownViewShowsAllCoins) {
   for (const int32_t view : {-1, 5}) {
-    LegacyFileSpec spec;
-    spec.current_view = view;
+    LegacyFileLayout layout;
+    layout.current_view = view;
     CollectionDocument document;
-    test::WriteFileBytes(path_, BuildLegacyFile(spec).bytes);
+    test::WriteFileBytes(path_, BuildLegacyFile(layout).bytes);
     ReadLegacyFile(PathText(path_), document, services_);
     EXPECT_EQ(document.current_view, kAllCoinsView) << view;
   }

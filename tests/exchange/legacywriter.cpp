@@ -114,60 +114,60 @@ void WriteCoin(ByteWriter& out, const TDaten& coin, int version,
 
 int VersionOfMagicForTest(const std::string& magic) { return std::stoi(magic.substr(9)); }
 
-LegacyFileBytes BuildLegacyFile(const LegacyFileSpec& spec) {
-  const int version = VersionOfMagicForTest(spec.magic);
-  const int key = spec.password_flag == 0 ? 0 : LegacyPasswordKey(spec.password);
+LegacyFileBytes BuildLegacyFile(const LegacyFileLayout& layout) {
+  const int version = VersionOfMagicForTest(layout.magic);
+  const int key = layout.password_flag == 0 ? 0 : LegacyPasswordKey(layout.password);
   ByteWriter out(key);
-  out.Raw(spec.magic);
-  out.Word(spec.password_flag);
-  if (spec.password_flag != 0) {
-    const std::string stored = LegacyScramble(spec.password, key);
-    if (spec.password_flag == 255) {
+  out.Raw(layout.magic);
+  out.Word(layout.password_flag);
+  if (layout.password_flag != 0) {
+    const std::string stored = LegacyScramble(layout.password, key);
+    if (layout.password_flag == 255) {
       out.Int32(static_cast<int32_t>(stored.size()));
       out.Int32(key);
     }
     out.Raw(stored);
   }
-  out.Text(spec.currency);
-  out.Int32(spec.record_count >= 0 ? spec.record_count : static_cast<int32_t>(spec.coins.size()));
-  out.Int32(static_cast<int32_t>(spec.all_cells.size()) - 1);
-  for (const TZelle& cell : spec.all_cells) out.Cell(cell);
-  for (std::size_t i = 0; i < spec.areas.size(); ++i) {
-    WriteArea(out, spec.areas[i], version);
-    out.Word(i + 1 < spec.areas.size() ? 0 : 1);
+  out.Text(layout.currency);
+  out.Int32(layout.record_count >= 0 ? layout.record_count : static_cast<int32_t>(layout.coins.size()));
+  out.Int32(static_cast<int32_t>(layout.all_cells.size()) - 1);
+  for (const TZelle& cell : layout.all_cells) out.Cell(cell);
+  for (std::size_t i = 0; i < layout.areas.size(); ++i) {
+    WriteArea(out, layout.areas[i], version);
+    out.Word(i + 1 < layout.areas.size() ? 0 : 1);
   }
   if (version >= 200) {
-    out.Int32(spec.highest_item);
-    out.Int32(static_cast<int32_t>(spec.alignment.size()));
-    for (std::size_t i = spec.alignment.size(); i-- > 0;) {
-      out.Int32(spec.alignment[i].first);
-      out.Int32(spec.alignment[i].second);
+    out.Int32(layout.highest_item);
+    out.Int32(static_cast<int32_t>(layout.alignment.size()));
+    for (std::size_t i = layout.alignment.size(); i-- > 0;) {
+      out.Int32(layout.alignment[i].first);
+      out.Int32(layout.alignment[i].second);
     }
   }
-  out.Int32(spec.current_view);
-  out.Byte(spec.layout_flag);
-  for (int k = 0; k < 3; ++k) out.Int32(spec.sort_keys[k]);
+  out.Int32(layout.current_view);
+  out.Byte(layout.layout_flag);
+  for (int k = 0; k < 3; ++k) out.Int32(layout.sort_keys[k]);
   if (version >= 120) {
-    out.Int32(spec.sort_keys[3]);
-    out.Int32(spec.sort_keys[4]);
-    out.Byte(spec.filter ? 1 : 0);
-    if (spec.filter) {
-      out.Plain(spec.filter->caption);
-      for (uint8_t option : spec.filter->options) out.Byte(option);
-      out.Int32(spec.filter->kind);
-      WriteCoin(out, *spec.filter->template_, version, spec.dropped);
+    out.Int32(layout.sort_keys[3]);
+    out.Int32(layout.sort_keys[4]);
+    out.Byte(layout.filter ? 1 : 0);
+    if (layout.filter) {
+      out.Plain(layout.filter->caption);
+      for (uint8_t option : layout.filter->options) out.Byte(option);
+      out.Int32(layout.filter->kind);
+      WriteCoin(out, *layout.filter->template_, version, layout.dropped);
     }
   }
   LegacyFileBytes file;
-  for (const TDaten* coin : spec.coins) {
+  for (const TDaten* coin : layout.coins) {
     out.Word(0);
     file.coin_offsets.push_back(out.size());
-    WriteCoin(out, *coin, version, spec.dropped);
+    WriteCoin(out, *coin, version, layout.dropped);
   }
   out.Word(1);
-  for (std::size_t i = 0; i < spec.coins.size(); ++i) {
+  for (std::size_t i = 0; i < layout.coins.size(); ++i) {
     file.note_offsets.push_back(out.size());
-    out.Text(i < spec.notes.size() ? spec.notes[i] : std::string());
+    out.Text(i < layout.notes.size() ? layout.notes[i] : std::string());
   }
   file.bytes = std::move(out.bytes());
   return file;

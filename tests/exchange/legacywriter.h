@@ -35,7 +35,7 @@ struct LegacyFilterSpec {
   const TDaten* template_ = nullptr;
 };
 
-struct LegacyFileSpec {
+struct LegacyFileLayout {
   std::string magic = "Korvexia_250";
   uint16_t password_flag = 0;
   std::string password;  // scrambles texts when the flag is not 0
@@ -61,6 +61,6 @@ struct LegacyFileBytes {
 };
 
 int VersionOfMagicForTest(const std::string& magic);
-LegacyFileBytes BuildLegacyFile(const LegacyFileSpec& spec);
+LegacyFileBytes BuildLegacyFile(const LegacyFileLayout& layout);
 
 }  // namespace korvex::test

@@ -78,8 +78,8 @@ QString GridText(THauptfenster& window, int row, int column) {
 }
 
 // A legacy data file of version 250 with one area and two coins holding three numbers each.
-LegacyFileSpec LegacySpec(std::vector<std::unique_ptr<TDaten>>& coins) {
-  LegacyFileSpec spec;
+LegacyFileLayout LegacyLayout(std::vector<std::unique_ptr<TDaten>>& coins) {
+  LegacyFileLayout layout;
   for (int n = 1; n <= 2; ++n) {
     auto coin = std::make_unique<TDaten>();
     coin->category = 1;
@@ -87,10 +87,10 @@ LegacyFileSpec LegacySpec(std::vector<std::unique_ptr<TDaten>>& coins) {
     coin->schoen = "S" + coin->item;
     coin->jaeger = "J" + coin->item;
     coin->yeoman = "Y" + coin->item;
-    spec.coins.push_back(coin.get());
+    layout.coins.push_back(coin.get());
     coins.push_back(std::move(coin));
   }
-  return spec;
+  return layout;
 }
 
 }  // namespace
@@ -349,9 +349,9 @@ void ExchangeCommandsTest::NumberRangesOfTheShownAreaAreReassignedAndShown() {
 void ExchangeCommandsTest::LegacyFileOffersTheNumberAssignmentOnlyAfterARead() {
   MainWindowHarness harness;
   std::vector<std::unique_ptr<TDaten>> coins;
-  const LegacyFileSpec spec = LegacySpec(coins);
+  const LegacyFileLayout layout = LegacyLayout(coins);
   const std::filesystem::path path = harness.folder() / "Alt.kvl";
-  WriteFileBytes(path, BuildLegacyFile(spec).bytes);
+  WriteFileBytes(path, BuildLegacyFile(layout).bytes);
 
   // The numbers as the file holds them, read without the offer.
   CollectionDocument plain;
@@ -379,7 +379,7 @@ void ExchangeCommandsTest::LegacyFileOffersTheNumberAssignmentOnlyAfterARead() {
   QVERIFY(harness.window().Datenbereich()->isEnabled());
 
   // A damaged file is not offered the assignment.
-  WriteFileBytes(path, BuildLegacyFile(spec).bytes.substr(0, 30));
+  WriteFileBytes(path, BuildLegacyFile(layout).bytes.substr(0, 30));
   harness.files.Choose(Choice(path, 2));
   Trigger(harness.window(), "MenuDateiOeffnen");
   QCOMPARE(harness.dialogs.legacy_numbers.offers, 1);
@@ -390,11 +390,11 @@ void ExchangeCommandsTest::ProtectedLegacyFileOpensWriteProtectedThroughThePassw
   MainWindowHarness harness;
   harness.real_password_prompt = true;
   std::vector<std::unique_ptr<TDaten>> coins;
-  LegacyFileSpec spec = LegacySpec(coins);
-  spec.password_flag = 255;
-  spec.password = "Schutz";
+  LegacyFileLayout layout = LegacyLayout(coins);
+  layout.password_flag = 255;
+  layout.password = "Schutz";
   const std::filesystem::path path = harness.folder() / "Geschuetzt.kvl";
-  WriteFileBytes(path, BuildLegacyFile(spec).bytes);
+  WriteFileBytes(path, BuildLegacyFile(layout).bytes);
 
   harness.Start();
   bool seen = false;

@@ -25,8 +25,6 @@ FileChoice Choice(const std::filesystem::path& path, int filter = 1, bool read_o
   return FileChoice{path.string(), filter, read_only};
 }
 
-std::string Utf8(const std::string& win1252) { return Win1252ToUtf8(win1252); }
-
 // Settings as the settings dialog would have stored them: the defaults with `change` applied.
 template <typename Change>
 void StoreSettings(MainWindowHarness& harness, Change change) {
