@@ -126,14 +126,10 @@ void SplitFile(benchmark::State& state, int coins) {
 
 int main(int argc, char** argv) {
   using namespace korvex::bench;
-  benchmark::Initialize(&argc, argv);
-  RegisterBySize({
+  return RunBySize(argc, argv, {
       {"export text", ExportAll},
       {"ref write bytes", WriteBytes},
       {"import text", ImportAll},
       {"ref read+split", SplitFile},
   });
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
 }

@@ -140,8 +140,7 @@ void SaveMvcPassword(benchmark::State& state, int coins) {
 
 int main(int argc, char** argv) {
   using namespace korvex::bench;
-  benchmark::Initialize(&argc, argv);
-  RegisterBySize({
+  return RunBySize(argc, argv, {
       {"open .mvs", OpenMvs},
       {"ref read+parse", ReadAndParse},
       {"open .mvc", OpenMvc},
@@ -156,7 +155,4 @@ int main(int argc, char** argv) {
       {"save .mvc", SaveMvc},
       {"save .mvc password", SaveMvcPassword},
   });
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
 }

@@ -159,8 +159,7 @@ void FormatScreen(benchmark::State& state, int coins) {
 
 int main(int argc, char** argv) {
   using namespace korvex::bench;
-  benchmark::Initialize(&argc, argv);
-  RegisterBySize({
+  return RunBySize(argc, argv, {
       {"sort standard order", SortStandard},
       {"sort five keys", SortFiveKeys},
       {"ref stable sort by price", StableSortByPrice},
@@ -171,7 +170,4 @@ int main(int argc, char** argv) {
       {"ref sum display order", SumDisplayOrder},
       {"grid format one screen", FormatScreen},
   });
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
 }

@@ -35,4 +35,14 @@ inline void RegisterBySize(std::initializer_list<std::pair<const char*, SizedBen
   }
 }
 
+// The whole main function of a benchmark program: registers `runs` by size and runs them.
+inline int RunBySize(int argc, char** argv,
+                     std::initializer_list<std::pair<const char*, SizedBenchmark>> runs) {
+  benchmark::Initialize(&argc, argv);
+  RegisterBySize(runs);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
+
 }  // namespace korvex::bench

@@ -11,18 +11,12 @@
 namespace korvex {
 namespace {
 
-std::string_view TrimmedBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::string_view NameOfLine(std::string_view line) {
-  return TrimmedBlanks(line.substr(0, line.find('=')));
+  return TrimBlanks(line.substr(0, line.find('=')));
 }
 
 bool ReadAmount(std::string_view text, double& value) {
-  return ParseDouble(DecimalPointText(TrimmedBlanks(text)), value) && std::isfinite(value) &&
+  return ParseDouble(DecimalPointText(TrimBlanks(text)), value) && std::isfinite(value) &&
          value > 0;
 }
 
@@ -40,7 +34,7 @@ CurrencyRates CurrencyRates::Parse(std::string_view text) {
     std::size_t end = text.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = text.size();
     const std::string_view line = text.substr(start, end - start);
-    if (!TrimmedBlanks(line).empty()) rates.lines_.emplace_back(line);
+    if (!TrimBlanks(line).empty()) rates.lines_.emplace_back(line);
     start = end + 1;
   }
   SortLookupTexts(rates.lines_);
@@ -58,11 +52,11 @@ std::vector<std::string> CurrencyRates::Names() const {
 }
 
 std::string CurrencyRates::AmountOf(std::string_view name) const {
-  const std::string_view wanted = TrimmedBlanks(name);
+  const std::string_view wanted = TrimBlanks(name);
   for (const std::string& line : lines_) {
     const std::size_t equals = line.find('=');
     if (equals == std::string::npos || !EqualIgnoringCase(NameOfLine(line), wanted)) continue;
-    return std::string(TrimmedBlanks(std::string_view(line).substr(equals + 1)));
+    return std::string(TrimBlanks(std::string_view(line).substr(equals + 1)));
   }
   return {};
 }

@@ -6,16 +6,11 @@
 #include <cctype>
 
 #include "model/codepage.h"
+#include "model/numbertext.h"
 #include "model/datetime.h"
 
 namespace korvex {
 namespace {
-
-std::string_view TrimmedBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // Qt encloses literal text of a format in quotes; the date formatter knows no quoting, so the
 // literals are left out.
@@ -82,7 +77,7 @@ char DateSeparatorOf(std::string_view format, char fallback) {
 }
 
 std::string DateFormatInUse(const ProgramSettings& settings, std::string_view system_short_format) {
-  const std::string_view chosen = TrimmedBlanks(settings.DatumFormat);
+  const std::string_view chosen = TrimBlanks(settings.DatumFormat);
   if (!settings.DatumAuto && !chosen.empty() && HasDayMonthAndYear(chosen)) {
     return std::string(chosen);
   }

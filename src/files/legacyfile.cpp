@@ -30,7 +30,6 @@ constexpr const char* kCoinsRepaired =
 constexpr const char* kCannotRead =
     "Datei konnte nicht geöffnet werden. Datei entweder nicht vorhanden oder durch ein anderes "
     "Programm blockiert.";
-constexpr const char* kRescueAreaName = "Gerettete Daten, bitte in korrekte Kategorien kopieren";
 constexpr const char* kProgressText = "Lade Daten. Fertig:";
 
 constexpr uint16_t kNoPassword = 0;
@@ -267,16 +266,7 @@ void LegacyFileReader::RepairCoinsWithoutArea() {
   for (TDaten* coin = document_.first_coin; coin; coin = coin->next) {
     // Ids beyond the areas of the file would index past the area list as surely as ids below 1.
     if (coin->category >= 1 && coin->category <= file_area_count_) continue;
-    if (rescue_id == 0) {
-      auto area = std::make_unique<TKategorie>();
-      area->name = kRescueAreaName;
-      area->SetShort("sos");
-      area->menu = true;
-      area->icon_button = true;
-      document_.areas.push_back(std::move(area));
-      rescue_id = document_.AreaCount();
-      document_.areas.back()->category = rescue_id;
-    }
+    if (rescue_id == 0) rescue_id = document_.AppendRescueArea();
     coin->category = rescue_id;
   }
   if (rescue_id != 0) services_.messages.Error(kCoinsRepaired);

@@ -20,7 +20,6 @@ using xml::YesNoValue;
 // they are: the notes' CR LF then arrive unchanged, and only bare LFs need converting.
 constexpr unsigned kParseOptions =
     (pugi::parse_default | pugi::parse_ws_pcdata_single) & ~pugi::parse_eol;
-const char* const kRescueAreaName = "Gerettete Daten, bitte in korrekte Kategorien kopieren";
 
 double FileVersion(pugi::xml_node fileinfo) {
   ChildFinder finder(fileinfo);
@@ -79,16 +78,7 @@ void ReadOptions(pugi::xml_node options, float version, CollectionDocument& doc)
 
 // Puts a coin whose area id names no area into the rescue area, created for the first one.
 void RescueCoin(TDaten& coin, CollectionDocument& doc, int& rescue_id) {
-  if (rescue_id == 0) {
-    auto area = std::make_unique<TKategorie>();
-    area->name = kRescueAreaName;
-    area->SetShort("sos");
-    area->menu = true;
-    area->icon_button = true;
-    doc.areas.push_back(std::move(area));
-    rescue_id = doc.AreaCount();
-    doc.areas.back()->category = rescue_id;
-  }
+  if (rescue_id == 0) rescue_id = doc.AppendRescueArea();
   coin.category = rescue_id;
 }
 

@@ -142,6 +142,17 @@ void CollectionDocument::RecomputeHighestItem() {
   }
 }
 
+int CollectionDocument::AppendRescueArea() {
+  auto area = std::make_unique<TKategorie>();
+  area->name = "Gerettete Daten, bitte in korrekte Kategorien kopieren";
+  area->SetShort("sos");
+  area->menu = true;
+  area->icon_button = true;
+  area->category = AreaCount() + 1;
+  areas.push_back(std::move(area));
+  return AreaCount();
+}
+
 void CollectionDocument::RelinkCollectionOrder(const std::vector<TDaten*>& order) {
   // Both orders are linked in one pass over the vector rather than by walking the new list again:
   // in a large collection every record is a cache miss, and walking a list waits for each one.

@@ -108,6 +108,10 @@ class CollectionDocument {
   // none).
   void RecomputeHighestItem();
 
+  // Appends the area that takes coins whose area id names no area ("Gerettete Daten, bitte in
+  // korrekte Kategorien kopieren", short "sos") and returns its id.
+  int AppendRescueArea();
+
   // Resets the alignment table to the 47 defaults.
   void ResetAlignmentTable();
 

@@ -6,15 +6,11 @@
 #include <cstdlib>
 
 namespace korvex {
-namespace {
-
 std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
   return text;
 }
-
-}  // namespace
 
 std::string DecimalPointText(std::string_view text) {
   std::string result = ReplaceChar(text, ',', '.');

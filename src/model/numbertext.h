@@ -15,6 +15,9 @@ std::string KeepNumberChars(std::string_view text);
 // Replaces every occurrence of one character by another.
 std::string ReplaceChar(std::string_view text, char from, char to);
 
+// The text without leading and trailing blanks and tabs.
+std::string_view TrimBlanks(std::string_view text);
+
 // Reads a decimal number with a point as separator, optional sign and exponent. Surrounding blanks
 // are allowed; anything else makes the text no number.
 bool ParseDouble(std::string_view text, double& value);
