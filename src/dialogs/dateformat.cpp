@@ -102,7 +102,14 @@ FormatSettings FormatSettingsFromLocale(const QLocale& locale) {
   return settings;
 }
 
-FormatSettings SystemFormatSettings() { return FormatSettingsFromLocale(QLocale::system()); }
+QLocale ConventionsLocale(const QLocale& system) {
+  if (system.language() == QLocale::C) return QLocale(QLocale::German, QLocale::Germany);
+  return system;
+}
+
+FormatSettings SystemFormatSettings() {
+  return FormatSettingsFromLocale(ConventionsLocale(QLocale::system()));
+}
 
 FormatSettings FormatSettingsInUse(const ProgramSettings& settings) {
   FormatSettings in_use = SystemFormatSettings();

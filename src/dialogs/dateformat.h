@@ -34,8 +34,12 @@ void ApplyDateFormat(FormatSettings& settings, std::string_view format);
 // format with a four-digit year), as Windows-1252.
 FormatSettings FormatSettingsFromLocale(const QLocale& locale);
 
-// The same for the user's locale.
+// The same for the user's locale. The program speaks German, so a machine with only the bare C
+// locale gets German conventions, in the window and on the command line alike.
 FormatSettings SystemFormatSettings();
+
+// The locale whose conventions SystemFormatSettings takes for a given system locale.
+QLocale ConventionsLocale(const QLocale& system);
 
 // The format settings in force at start-up: the user's locale with the date format in use.
 FormatSettings FormatSettingsInUse(const ProgramSettings& settings);

@@ -75,6 +75,15 @@ TEST(DateFormatTest, NarrowBlankGroupingBecomesNoBreakSpace) {
   EXPECT_EQ(fs.date_separator, '/');
 }
 
+TEST(DateFormatTest, TheBareCLocaleTakesGermanConventions) {
+  const FormatSettings fs = FormatSettingsFromLocale(ConventionsLocale(QLocale::c()));
+  EXPECT_EQ(fs.decimal_separator, ",");
+  EXPECT_EQ(fs.thousands_separator, ".");
+  EXPECT_EQ(fs.short_date_format, "dd.MM.yyyy");
+  const QLocale english(QLocale::English, QLocale::UnitedStates);
+  EXPECT_EQ(ConventionsLocale(english), english);
+}
+
 TEST(DateFormatTest, SettingsInUseOverrideTheLocaleDate) {
   ProgramSettings s;
   s.DatumAuto = false;
