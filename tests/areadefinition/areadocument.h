@@ -28,6 +28,16 @@ inline TDaten& AddCoin(CollectionDocument& document, int category, const std::st
   return added;
 }
 
+// A coin of `category` holding 12, Y5 and J7 in the fields of a new area's slots (Schön, YEOMAN,
+// Jaeger).
+inline TDaten& NumberedCoin(CollectionDocument& document, int category) {
+  TDaten& coin = AddCoin(document, category, "1");
+  coin.schoen = "12";
+  coin.yeoman = "Y5";
+  coin.jaeger = "J7";
+  return coin;
+}
+
 // The inventory numbers of the coins of area `category`, in collection order.
 inline std::vector<std::string> ItemsOfArea(const CollectionDocument& document, int category) {
   std::vector<std::string> items;

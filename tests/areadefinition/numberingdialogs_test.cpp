@@ -20,16 +20,8 @@ using gui::TKatalognummernameFenster;
 using gui::TNummernkreisfenster;
 using test::AddArea;
 using test::AddCoin;
+using test::NumberedCoin;
 using test::WhenShown;
-
-// A coin holding 12, Y5 and J7 in the fields of a new area's slots (Schön, YEOMAN, Jaeger).
-TDaten& NumberedCoin(CollectionDocument& document, int category) {
-  TDaten& coin = AddCoin(document, category, "1");
-  coin.schoen = "12";
-  coin.yeoman = "Y5";
-  coin.jaeger = "J7";
-  return coin;
-}
 
 void Choose(TNummernkreisfenster* dialog, int first, int second, int third) {
   dialog->ComboBox1->setCurrentIndex(first);

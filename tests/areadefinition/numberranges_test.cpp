@@ -9,18 +9,9 @@ namespace {
 
 using test::AddArea;
 using test::AddCoin;
+using test::NumberedCoin;
 
 enum Kind { kSchoenKind = 0, kJaegerKind, kYeomanKind, kRicKind, kCohenKind, kFreeKind };
-
-// A coin of `category` holding 12, Y5 and J7 in the fields of a new area's slots (Schön, YEOMAN,
-// Jaeger).
-TDaten& NumberedCoin(CollectionDocument& document, int category) {
-  TDaten& coin = AddCoin(document, category, "1");
-  coin.schoen = "12";
-  coin.yeoman = "Y5";
-  coin.jaeger = "J7";
-  return coin;
-}
 
 std::array<int32_t, 3> Kinds(const TKategorie& area) { return area.number_kind; }
 
