@@ -122,7 +122,10 @@ class KeyColumn {
     switch (comparison_) {
       case Comparison::kLengthFirst:
         texts_.resize(n);
-        for (std::size_t i = 0; i < n; ++i) texts_[i] = AsciiUpper(Text(i));
+        for (std::size_t i = 0; i < n; ++i) {
+          PrefetchText(i + kPrefetchDistance);
+          texts_[i] = AsciiUpper(Text(i));
+        }
         break;
       case Comparison::kFolded:
         PrepareFoldedTexts();
@@ -210,6 +213,13 @@ class KeyColumn {
   }
 
  private:
+  // Records lie scattered in memory once a collection has been sorted and edited; asking for the
+  // field of a record a few places ahead hides most of the cache misses of large collections.
+  static constexpr std::size_t kPrefetchDistance = 8;
+  void PrefetchText(std::size_t i) const {
+    if (i < records_.size()) __builtin_prefetch(records_[i]->TextField(type_));
+  }
+
   // The sort puts every NaN (only a damaged file holds one) in one group after all numbers, so
   // NaNs must also count as equal when later keys order that group.
   template <typename Number>
@@ -224,6 +234,7 @@ class KeyColumn {
     texts_.resize(n);
     had_umlaut_.assign(n, 0);
     for (std::size_t i = 0; i < n; ++i) {
+      PrefetchText(i + kPrefetchDistance);
       const std::string& text = Text(i);
       texts_[i] = SortFold(text);
       had_umlaut_[i] = text.find_first_of(kUpperUmlauts) != std::string::npos;
