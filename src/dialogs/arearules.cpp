@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "model/fieldcatalogue.h"
+#include "model/numbertext.h"
 #include "model/paths.h"
 #include "model/textcompare.h"
 
@@ -53,7 +54,7 @@ std::array<std::string, 6> KindListItems(const TKategorie& area) {
 
 void AskFreeCatalogueName(TKategorie& area, CatalogueNameAsker& asker) {
   const std::string answer = asker.AskCatalogueName(area.other_name);
-  if (answer.find_first_not_of(" \t") != std::string::npos) area.other_name = answer;
+  if (!TrimBlanks(answer).empty()) area.other_name = answer;
 }
 
 std::filesystem::path IconFolder(const std::filesystem::path& program_folder) {
