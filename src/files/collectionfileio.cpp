@@ -5,6 +5,7 @@
 #include <new>
 
 #include "files/fileerrors.h"
+#include "files/readlimits.h"
 #include "files/safefilewrite.h"
 #include "files/xmlcollection.h"
 #include "files/ziparchive.h"
@@ -48,6 +49,9 @@ std::string ReadPlainFile(const std::string& path) {
   if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) throw EPassword(kCannotLoad);
   const long size = std::ftell(file.get());
   if (size < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0) throw EPassword(kCannotLoad);
+  if (static_cast<uint64_t>(size) > read_limits::kMaxDocumentBytes) {
+    throw EPassword(kNotACollectionFile);
+  }
   std::string content(static_cast<size_t>(size), '\0');
   if (std::fread(content.data(), 1, content.size(), file.get()) != content.size()) {
     throw EPassword(kCannotLoad);
@@ -122,7 +126,7 @@ XmlReadReport ReadCollectionFile(CollectionDocument& doc, const std::string& pat
     // damaged, which the password message would misreport.
     throw EPassword(kNotACollectionFile);
   } catch (const std::exception&) {
-    // Sizes announced by a damaged archive can exceed what memory holds.
+    // A document within the read limits can still exceed the memory at hand.
     throw EPassword(kNotACollectionFile);
   }
 }
