@@ -27,6 +27,9 @@ const std::string kWrongPassword =
 const std::string kCannotRead =
     "Datei konnte nicht geöffnet werden. Datei entweder nicht vorhanden oder durch ein anderes "
     "Programm blockiert.";
+const std::string kPartlyRead =
+    "Die Datei ist beschädigt. Alle lesbaren Münzen wurden übernommen; nicht lesbare Angaben und "
+    "Notizen sind leer geblieben.";
 const std::string kEuroSign(1, '\x80');
 const std::string kRescueArea = "Gerettete Daten, bitte in korrekte Kategorien kopieren";
 
@@ -494,15 +497,16 @@ TEST_F(LegacyFileTest, CoinsWithoutValidAreaGoIntoOneRescueArea) {
   EXPECT_EQ(offers_.offers, 1);
 }
 
-TEST_F(LegacyFileTest, TruncatedInsideACoinKeepsWhatWasReadAndReportsOnce) {
+TEST_F(LegacyFileTest, TruncatedInsideACoinKeepsEveryCoinThatReadsAndOffersTheNumbers) {
   LegacyFileLayout layout = ThreeCoins("Korvexia_250");
   const test::LegacyFileBytes file = BuildLegacyFile(layout);
   // Cut inside the third coin, after its area id, quality and Schön number.
   const std::size_t third = file.coin_offsets[2];
   const std::size_t cut = third + 4 + (4 + coins_[2]->quality.size()) + (4 + 2);
   const LegacyReadResult result = Read(file.bytes.substr(0, cut));
-  EXPECT_EQ(result.outcome, LegacyReadOutcome::kReadError);
-  EXPECT_EQ(messages_.texts(), std::vector<std::string>{kCannotRead});
+  EXPECT_EQ(result.outcome, LegacyReadOutcome::kReadDamaged);
+  EXPECT_TRUE(result.Read());
+  EXPECT_EQ(messages_.texts(), std::vector<std::string>{kPartlyRead});
   ASSERT_EQ(document_.coin_count, 3);
   const TDaten& partial = *document_.first_coin->next->next;
   EXPECT_EQ(partial.category, 2);
@@ -516,22 +520,77 @@ TEST_F(LegacyFileTest, TruncatedInsideACoinKeepsWhatWasReadAndReportsOnce) {
     ASSERT_TRUE(coin->description);
     EXPECT_EQ(coin->description->text, "");
   }
-  EXPECT_EQ(offers_.offers, 0);
+  EXPECT_EQ(offers_.offers, 1);
   EXPECT_TRUE(document_.has_name);
+  EXPECT_EQ(document_.legacy_version, 250);
   EXPECT_EQ(progress_.texts.back(), "");
 }
 
-TEST_F(LegacyFileTest, TruncatedInsideANoteKeepsTheNotesBefore) {
+TEST_F(LegacyFileTest, TruncatedInsideANoteKeepsEveryCoinAndTheNotesBefore) {
   LegacyFileLayout layout = ThreeCoins("Korvexia_120");
   const test::LegacyFileBytes file = BuildLegacyFile(layout);
   const std::size_t cut = file.note_offsets[2] + 4 + 3;  // three of the six bytes of "dritte"
   const LegacyReadResult result = Read(file.bytes.substr(0, cut));
-  EXPECT_EQ(result.outcome, LegacyReadOutcome::kReadError);
-  EXPECT_EQ(messages_.texts(), std::vector<std::string>{kCannotRead});
+  EXPECT_EQ(result.outcome, LegacyReadOutcome::kReadDamaged);
+  EXPECT_EQ(messages_.texts(), std::vector<std::string>{kPartlyRead});
   ASSERT_EQ(document_.coin_count, 3);
   EXPECT_EQ(document_.first_coin->description->text, "erste\r\nNotiz");
   EXPECT_EQ(document_.first_coin->next->next->description->text, "");
   EXPECT_EQ(document_.first_coin->next->next->av_motive, "Adler 3");
+  EXPECT_EQ(offers_.offers, 1);
+  EXPECT_TRUE(document_.has_name);
+}
+
+TEST_F(LegacyFileTest, DamagedNoteLengthLeavesThatNoteAndTheRestEmpty) {
+  LegacyFileLayout layout = ThreeCoins("Korvexia_200");
+  test::LegacyFileBytes file = BuildLegacyFile(layout);
+  std::string bytes = file.bytes;
+  for (int i = 0; i < 4; ++i) bytes[file.note_offsets[1] + i] = '\xFF';  // a negative length
+  const LegacyReadResult result = Read(bytes);
+  EXPECT_EQ(result.outcome, LegacyReadOutcome::kReadDamaged);
+  EXPECT_EQ(messages_.texts(), std::vector<std::string>{kPartlyRead});
+  ASSERT_EQ(document_.coin_count, 3);
+  EXPECT_EQ(Coins(document_, &TDaten::av_motive),
+            (std::vector<std::string>{"Adler 1", "Adler 2", "Adler 3"}));
+  EXPECT_EQ(document_.first_coin->description->text, "erste\r\nNotiz");
+  EXPECT_EQ(document_.first_coin->next->next->description->text, "");
+  EXPECT_EQ(offers_.offers, 1);
+}
+
+TEST_F(LegacyFileTest, NotesGetCrLfWhateverLineEndsTheFileUsed) {
+  LegacyFileLayout layout = ThreeCoins("Korvexia_250");
+  layout.notes = {"a\rb", "a\nb\r", "a\r\nb\n\n"};
+  ASSERT_EQ(Read(layout).outcome, LegacyReadOutcome::kRead);
+  std::vector<std::string> notes;
+  for (const TDaten* coin = document_.first_coin; coin; coin = coin->next) {
+    notes.push_back(coin->description->text);
+  }
+  EXPECT_EQ(notes, (std::vector<std::string>{"a\r\nb", "a\r\nb\r\n", "a\r\nb\r\n\r\n"}));
+}
+
+TEST_F(LegacyFileTest, StoredKeyOutsideOneByteIsADamagedFile) {
+  LegacyFileLayout layout = ThreeCoins("Korvexia_250");
+  layout.password_flag = 255;
+  layout.password = "Schutz";
+  const std::string bytes = BuildLegacyFile(layout).bytes;
+  const std::size_t key_at = 12 + 2 + 4;  // after the magic, the flag and the stored length
+  for (const uint32_t key : {256u, 0x7FFFFFFFu, 0xFFFFFFFFu, 0x80000000u}) {
+    SCOPED_TRACE(key);
+    std::string damaged = bytes;
+    for (int i = 0; i < 4; ++i) damaged[key_at + i] = static_cast<char>((key >> (8 * i)) & 0xFF);
+    test::ScriptedMessages messages;
+    LegacyReadServices services{messages, passwords_, progress_, &offers_};
+    CollectionDocument document;
+    passwords_.Answer(PasswordAnswer::Button::kWriteProtected);
+    test::WriteFileBytes(path_, damaged);
+    EXPECT_EQ(ReadLegacyFile(PathText(path_), document, services).outcome,
+              LegacyReadOutcome::kNotKorvexFile);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{kNotKorvex});
+    EXPECT_EQ(document.AreaCount(), 0);
+    EXPECT_EQ(document.coin_count, 0);
+    EXPECT_FALSE(document.has_name);
+    EXPECT_EQ(document.legacy_version, 0);
+  }
   EXPECT_EQ(offers_.offers, 0);
 }
 
@@ -540,7 +599,9 @@ TEST_F(LegacyFileTest, EveryPrefixOfAFileReadsWithoutCrashingAndKeepsTheInvarian
   auto filter_template = MakeCoin(8);
   layout.filter = test::LegacyFilterSpec{};
   layout.filter->template_ = filter_template.get();
-  const std::string bytes = BuildLegacyFile(layout).bytes;
+  const test::LegacyFileBytes file = BuildLegacyFile(layout);
+  const std::string& bytes = file.bytes;
+  int damaged_reads = 0;
   for (std::size_t length = 0; length < bytes.size(); length += 3) {
     test::ScriptedMessages messages;
     LegacyReadServices services{messages, passwords_, progress_, &offers_};
@@ -548,6 +609,9 @@ TEST_F(LegacyFileTest, EveryPrefixOfAFileReadsWithoutCrashingAndKeepsTheInvarian
     test::WriteFileBytes(path_, bytes.substr(0, length));
     const LegacyReadResult result = ReadLegacyFile(PathText(path_), document, services);
     ASSERT_NE(result.outcome, LegacyReadOutcome::kRead) << length;
+    // Cut in the coin list (from its first word on) or in the notes, the file opens with what
+    // it holds; cut before, it is refused.
+    ASSERT_EQ(result.Read(), length + 2 > file.coin_offsets[0]) << length;
     ASSERT_EQ(messages.shown().size(), 1u) << length;
     for (const TDaten* coin = document.first_coin; coin; coin = coin->next) {
       ASSERT_GE(coin->category, 1) << length;
@@ -559,8 +623,9 @@ TEST_F(LegacyFileTest, EveryPrefixOfAFileReadsWithoutCrashingAndKeepsTheInvarian
     }
     ASSERT_TRUE(document.current_view == kAllCoinsView || document.Area(document.current_view));
     ASSERT_TRUE(document.standard_order);
+    if (result.Read()) ++damaged_reads;
   }
-  EXPECT_EQ(offers_.offers, 0);
+  EXPECT_EQ(offers_.offers, damaged_reads);
 }
 
 TEST_F(LegacyFileTest, DamagedLengthsEndTheReadingInsteadOfReadingPastTheEnd) {
@@ -576,8 +641,8 @@ TEST_F(LegacyFileTest, DamagedLengthsEndTheReadingInsteadOfReadingPastTheEnd) {
     LegacyReadServices services{messages, passwords_, progress_, &offers_};
     test::WriteFileBytes(path_, bytes);
     EXPECT_EQ(ReadLegacyFile(PathText(path_), document, services).outcome,
-              LegacyReadOutcome::kReadError);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{kCannotRead});
+              LegacyReadOutcome::kReadDamaged);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{kPartlyRead});
     EXPECT_EQ(document.coin_count, 2);
     EXPECT_EQ(document.first_coin->av_motive, "Adler 1");
   }
