@@ -118,6 +118,7 @@ LegacyReadResult LegacyFileReader::Run() {
     if (!CheckPassword()) {
       services_.messages.Error(kWrongPassword);
       document_.ClearFileName();
+      document_.legacy_version = 0;
       result_.outcome = LegacyReadOutcome::kWrongPassword;
     } else {
       ReadDocumentPart();

@@ -146,6 +146,23 @@ class LegacyFileTest : public ::testing::Test {
   }
   LegacyReadResult Read(const LegacyFileLayout& layout) { return Read(BuildLegacyFile(layout).bytes); }
 
+  // Reads `bytes` into a fresh document, which must be refused with `outcome` and the one
+  // `message`, and left empty and without a name.
+  void ExpectRefused(const std::string& bytes, LegacyReadOutcome outcome, const std::string& message) {
+    test::ScriptedMessages messages;
+    LegacyReadServices services{messages, passwords_, progress_, &offers_};
+    CollectionDocument document;
+    test::WriteFileBytes(path_, bytes);
+    EXPECT_EQ(ReadLegacyFile(PathText(path_), document, services).outcome, outcome);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{message});
+    EXPECT_EQ(document.AreaCount(), 0);
+    EXPECT_EQ(document.coin_count, 0);
+    EXPECT_FALSE(document.has_name);
+    EXPECT_EQ(document.file_path(), "[Unbenannt]");
+    EXPECT_EQ(document.password(), "");
+    EXPECT_EQ(document.legacy_version, 0);
+  }
+
   // Three coins in two areas, owned by the test.
   LegacyFileLayout ThreeCoins(const std::string& magic) {
     for (int n = 1; n <= 3; ++n) coins_.push_back(MakeCoin(n, n == 3 ? 2 : 1));
@@ -416,19 +433,8 @@ TEST_F(LegacyFileTest, WrongCancelledOrEmptyPasswordLeavesTheDocumentEmptyAndUnn
       // The write-protected choice is only for files that store their key.
       {PasswordAnswer::Button::kWriteProtected, ""}};
   for (const auto& [button, text] : answers) {
-    test::ScriptedMessages messages;
-    LegacyReadServices services{messages, passwords_, progress_, &offers_};
-    CollectionDocument document;
     passwords_.Answer(button, text);
-    test::WriteFileBytes(path_, bytes);
-    EXPECT_EQ(ReadLegacyFile(PathText(path_), document, services).outcome,
-              LegacyReadOutcome::kWrongPassword);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{kWrongPassword});
-    EXPECT_EQ(document.AreaCount(), 0);
-    EXPECT_EQ(document.coin_count, 0);
-    EXPECT_FALSE(document.has_name);
-    EXPECT_EQ(document.file_path(), "[Unbenannt]");
-    EXPECT_EQ(document.password(), "");
+    ExpectRefused(bytes, LegacyReadOutcome::kWrongPassword, kWrongPassword);
   }
   EXPECT_EQ(offers_.offers, 0);
 }
@@ -578,18 +584,8 @@ TEST_F(LegacyFileTest, StoredKeyOutsideOneByteIsADamagedFile) {
     SCOPED_TRACE(key);
     std::string damaged = bytes;
     for (int i = 0; i < 4; ++i) damaged[key_at + i] = static_cast<char>((key >> (8 * i)) & 0xFF);
-    test::ScriptedMessages messages;
-    LegacyReadServices services{messages, passwords_, progress_, &offers_};
-    CollectionDocument document;
     passwords_.Answer(PasswordAnswer::Button::kWriteProtected);
-    test::WriteFileBytes(path_, damaged);
-    EXPECT_EQ(ReadLegacyFile(PathText(path_), document, services).outcome,
-              LegacyReadOutcome::kNotKorvexFile);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{kNotKorvex});
-    EXPECT_EQ(document.AreaCount(), 0);
-    EXPECT_EQ(document.coin_count, 0);
-    EXPECT_FALSE(document.has_name);
-    EXPECT_EQ(document.legacy_version, 0);
+    ExpectRefused(damaged, LegacyReadOutcome::kNotKorvexFile, kNotKorvex);
   }
   EXPECT_EQ(offers_.offers, 0);
 }
