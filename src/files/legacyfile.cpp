@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <climits>
 #include <fstream>
-#include <iterator>
 
 #include "files/legacyrecords.h"
-#include "files/readlimits.h"
 #include "files/legacyscrambling.h"
 #include "files/legacystream.h"
+#include "files/readlimits.h"
 #include "model/codepage.h"
 #include "model/fieldcatalogue.h"
 #include "model/paths.h"
@@ -333,8 +332,7 @@ void LegacyFileReader::Finish() {
   document_.standard_order = true;
   document_.all_cells = DefaultCells();
   services_.progress.ProgressEnd();
-  if (result_.Read() && services_.number_assignment &&
-      document_.AreaCount() > 0) {
+  if (result_.Read() && services_.number_assignment && document_.AreaCount() > 0) {
     services_.number_assignment->OfferForAllAreas(document_);
   }
 }

@@ -24,11 +24,9 @@ inline constexpr uint64_t kInflationAllowanceBytes = uint64_t{16} << 20;  // 16 
 
 // The most an entry of `compressed_bytes` may inflate to.
 constexpr uint64_t MaxInflatedBytes(uint64_t compressed_bytes) {
-  const uint64_t by_ratio = compressed_bytes > kMaxDocumentBytes / kMaxInflationRatio
-                                ? kMaxDocumentBytes
-                                : compressed_bytes * kMaxInflationRatio;
-  const uint64_t allowed = by_ratio > kInflationAllowanceBytes ? by_ratio : kInflationAllowanceBytes;
-  return allowed < kMaxDocumentBytes ? allowed : kMaxDocumentBytes;
+  if (compressed_bytes >= kMaxDocumentBytes / kMaxInflationRatio) return kMaxDocumentBytes;
+  const uint64_t by_ratio = compressed_bytes * kMaxInflationRatio;
+  return by_ratio > kInflationAllowanceBytes ? by_ratio : kInflationAllowanceBytes;
 }
 
 // Lengths inside a legacy data file (strings, notes, the stored password, counts of cells and
