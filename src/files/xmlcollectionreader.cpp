@@ -194,6 +194,20 @@ XmlReadReport ReadWholeTree(CollectionDocument& doc, std::string& buffer, Progre
 // A piece of a guessed coin list that is not well-formed on its own.
 struct WrongGuess {};
 
+// Parses a piece as a fragment. A fragment may hold a document type declaration where the coin
+// list of a whole document may not, so a piece with one is taken as not well-formed.
+bool ParsePiece(pugi::xml_document& piece, const std::string& buffer, const xml::TextRange& range) {
+  if (!piece.load_buffer(buffer.data() + range.begin, range.end - range.begin,
+                         kParseOptions | pugi::parse_fragment | pugi::parse_doctype,
+                         pugi::encoding_utf8)) {
+    return false;
+  }
+  for (pugi::xml_node node = piece.first_child(); node; node = node.next_sibling()) {
+    if (node.type() == pugi::node_doctype) return false;
+  }
+  return true;
+}
+
 // Reads the file with its coin list cut into pieces (see xmlmintsplit.h): the rest of the file
 // first, then each piece, all parsed from copies so that the buffer stays intact for reading the
 // whole tree when the guess proves wrong.
@@ -207,24 +221,32 @@ XmlReadReport ReadPieceByPiece(CollectionDocument& doc, const std::string& buffe
     throw WrongGuess{};
   }
   double file_version = 0;
-  // The rest keeps the text before the coins as it was, so the list that the document element
-  // holds has its name where the guess found it, unless the guess took another `mintlist`.
-  const pugi::xml_node mintlist = ReadHead(rest_tree, doc, file_version);
-  if (mintlist.offset_debug() != static_cast<ptrdiff_t>(guess.name_at)) throw WrongGuess{};
-
-  // Files of this program hold one coin per piece, which makes the count exact for them.
-  CoinCollector coins(doc, progress, static_cast<int>(guess.pieces.size()));
   pugi::xml_document piece;
-  for (const xml::TextRange& range : guess.pieces) {
-    if (!piece.load_buffer(buffer.data() + range.begin, range.end - range.begin,
-                           kParseOptions | pugi::parse_fragment, pugi::encoding_utf8)) {
-      throw WrongGuess{};
+  size_t parsed = 0;  // the pieces parsed so far
+  try {
+    // The rest keeps the text before the coins as it was, so the list that the document element
+    // holds has its name where the guess found it, unless the guess took another `mintlist`.
+    const pugi::xml_node mintlist = ReadHead(rest_tree, doc, file_version);
+    if (mintlist.offset_debug() != static_cast<ptrdiff_t>(guess.name_at)) throw WrongGuess{};
+
+    // Files of this program hold one coin per piece, which makes the count exact for them.
+    CoinCollector coins(doc, progress, static_cast<int>(guess.pieces.size()));
+    for (const xml::TextRange& range : guess.pieces) {
+      if (!ParsePiece(piece, buffer, range)) throw WrongGuess{};
+      ++parsed;
+      for (pugi::xml_node node = piece.child("mint"); node; node = node.next_sibling("mint")) {
+        coins.Read(node);
+      }
     }
-    for (pugi::xml_node node = piece.child("mint"); node; node = node.next_sibling("mint")) {
-      coins.Read(node);
+    return XmlReadReport{coins.rescued(), file_version};
+  } catch (const EKorvexError&) {
+    // The whole tree meets the same error only when the whole text is well-formed; otherwise it
+    // refuses the text as such.
+    for (; parsed < guess.pieces.size(); ++parsed) {
+      if (!ParsePiece(piece, buffer, guess.pieces[parsed])) throw WrongGuess{};
     }
+    throw;
   }
-  return XmlReadReport{coins.rescued(), file_version};
 }
 
 }  // namespace
