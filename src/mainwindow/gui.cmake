@@ -8,6 +8,8 @@ korvex_add_library(korvex_mainwindow_core CORE
 korvex_add_library(korvex_mainwindow_gui
   SOURCES
     gui/qtmessageservice.cpp
+    gui/autosavegate.cpp
+    gui/applicationsetup.cpp
     gui/filedialogs.cpp
     gui/statuszeile.cpp
     gui/datenbereich.cpp

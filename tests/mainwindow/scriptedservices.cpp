@@ -51,11 +51,9 @@ void ScriptedLegacyNumbers::OfferForAllAreas(CollectionDocument& document) {
   ReassignNumberRanges(document, 1, all);
 }
 
-bool ScriptedDialogs::ReassignNumberRanges(CollectionDocument& document, int area_id) {
+std::optional<NumberRangeChoice> ScriptedDialogs::ChooseNumberRanges(const CollectionDocument&, int area_id) {
   number_range_areas.push_back(area_id);
-  if (!number_ranges) return false;
-  korvex::ReassignNumberRanges(document, area_id, *number_ranges);
-  return true;
+  return number_ranges;
 }
 
 MainWindowDialogs::PasswordAnswer ScriptedDialogs::AskNewPassword() {

@@ -107,7 +107,7 @@ class ScriptedDialogs final : public MainWindowDialogs {
   // for are recorded.
   std::optional<NumberRangeChoice> number_ranges;
   std::vector<int> number_range_areas;
-  bool ReassignNumberRanges(CollectionDocument& document, int area_id) override;
+  std::optional<NumberRangeChoice> ChooseNumberRanges(const CollectionDocument& document, int area_id) override;
 
   ScriptedLegacyNumbers legacy_numbers;
   LegacyNumberAssignment& LegacyNumbers() override { return legacy_numbers; }
