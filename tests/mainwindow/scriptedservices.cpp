@@ -37,6 +37,7 @@ int ScriptedColumnQuestion::ChooseElement(const UnknownColumnRequest& request) {
 
 UnknownAreaAnswer ScriptedAreaQuestion::ChooseArea(const UnknownAreaRequest& request) {
   asked.push_back({request.area_name, request.entries, request.new_enabled});
+  if (while_open) while_open();
   if (answers.empty()) return {UnknownAreaAnswer::Choice::kIgnoreAreas, -1};
   const UnknownAreaAnswer answer = answers.front();
   answers.pop_front();

@@ -66,6 +66,8 @@ class ScriptedAreaQuestion final : public UnknownAreaQuestion {
   };
   std::deque<UnknownAreaAnswer> answers;
   std::vector<Asked> asked;
+  // Runs while the dialog would be open, before it answers.
+  std::function<void()> while_open;
   UnknownAreaAnswer ChooseArea(const UnknownAreaRequest& request) override;
 };
 
