@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "model/codepage.h"
 #include "model/fieldcatalogue.h"
 #include "platform/messages.h"
 
