@@ -1,4 +1,4 @@
-// The GUI entry point: the application titled "Korvex" with its main window.
+// The GUI entry point: the application "Korvex" with its main window.
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "mainwindow/gui/applicationsetup.h"
 #include "mainwindow/gui/thauptfenster.h"
 
 namespace {
@@ -46,9 +47,7 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Korvex"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Korvex"));
-  QApplication::setOrganizationName(QStringLiteral("Varlow"));
+  korvex::SetUpApplication(application);
 
   korvex::MainWindowServices services;
   const QStringList arguments = QApplication::arguments();

@@ -6,6 +6,8 @@
 
 namespace korvex {
 
+class MessageService;
+
 // Catalogue-number reassignment ("Nummernkreise neu zuordnen"): the numbers stored in a coin's
 // three number slots are declared to belong to other catalogue systems, and the areas' slots follow.
 
@@ -32,5 +34,16 @@ std::array<int, 3> PreselectedNumberKinds(const CollectionDocument& document, in
 // other catalogue systems stored in the coin stay. When two slots choose the same kind, the later
 // slot's number wins. Afterwards the document is marked modified; the caller rebuilds the grid.
 void ReassignNumberRanges(CollectionDocument& document, int target_area, const NumberRangeChoice& choice);
+
+// The number of affected coins that would lose a catalogue number by `ReassignNumberRanges`: a
+// number they hold that no field holds afterwards, because another number (or an empty slot
+// number) was written over it, as when two slots choose the same kind or a slot moves into a
+// catalogue field that holds a number of its own.
+int CoinsLosingNumbers(const CollectionDocument& document, int target_area, const NumberRangeChoice& choice);
+
+// Asks (Ja/Nein) before a reassignment that would lose numbers; true when it may go on, at once
+// when nothing would be lost.
+bool ConfirmNumberRangeChoice(const CollectionDocument& document, int target_area, const NumberRangeChoice& choice,
+                              MessageService& messages);
 
 }  // namespace korvex

@@ -170,6 +170,8 @@ pugi::xml_node ReadHead(const pugi::xml_document& xml, CollectionDocument& doc,
   const float version = static_cast<float>(file_version);
   ReadOptions(options, version, doc);
   ReadAreas(categories, version, doc);
+  // A stored view that names no area opens as all coins.
+  if (doc.current_view != kAllCoinsView && !doc.Area(doc.current_view)) doc.current_view = kAllCoinsView;
   return mintlist;
 }
 

@@ -45,7 +45,7 @@ CommandStates InitialCommandStates() {
        "MenuExtrasKategorien", "MenuDateiDatensicherung", "SpeedNeu", "SpeedAendern", "SpeedLoeschen",
        "SpeedAusschneiden", "SpeedKopieren", "SpeedEinfuegen", "SpeedSuchen", "SpeedSuchenWeiter",
        "SpeedGesamt", "SpeedSortierung", "SpeedDruck", "SpeedAlles", "MenuExtrasSonderNummernkreise",
-       "MenuDateiExportierenKategorie", "DatenPopUpExportierenKategorie"},
+       "MenuDateiExportierenKategorie", "DatenPopUpExportierenKategorie", "Pawort1", "SpeedKey"},
       false);
   // The filters need a document to show.
   SetFilterButtons(states, false);
@@ -61,8 +61,10 @@ CommandStates DocumentCommandStates(bool writable) {
        "MenuBearbeitenKopieren", "MenuDateiDatensicherung", "MenuExtrasFilter"},
       true);
   SetFilterButtons(states, true);
-  // Imported coins could never be saved into a read-only file.
-  Set(states, {"SpeedEinfuegen", "MenuBearbeitenEinfuegen", "MenuExtrasKategorien", "MenuDateiImportieren"},
+  // Imported coins could never be saved into a read-only file, nor could a password.
+  Set(states,
+      {"SpeedEinfuegen", "MenuBearbeitenEinfuegen", "MenuExtrasKategorien", "MenuDateiImportieren", "Pawort1",
+       "SpeedKey"},
       writable);
   return states;
 }
@@ -73,14 +75,21 @@ CommandStates ClosedDocumentCommandStates() {
       {"SpeedAlles", "SpeedSuchen", "SpeedGesamt", "SpeedKopieren", "SpeedEinfuegen", "SpeedSortierung",
        "SpeedDruck", "SpeedNeu", "SpeedAendern", "SpeedLoeschen", "MenuAnsichtGesamt", "MenuExtrasSuchen",
        "MenuExtrasKategorien", "MenuDateiImportieren", "MenuDateiExportieren", "MenuKategorie",
-       "MenuBearbeitenEinfuegen", "MenuDateiDatensicherung", "MenuExtrasFilter"},
+       "MenuBearbeitenEinfuegen", "MenuDateiDatensicherung", "MenuExtrasFilter", "Pawort1", "SpeedKey"},
       false);
+  return states;
+}
+
+CommandStates FailedOpenCommandStates() {
+  CommandStates states = ClosedDocumentCommandStates();
+  Set(states, {"MenuDateiSpeichernunter"}, false);
   return states;
 }
 
 CommandStates OpenDocumentMenuStates() {
   CommandStates states;
-  Set(states, {"MenuKategorie", "MenuDateiSpeichernunter", "MenuDateiDrucken", "SpeedDruck"}, true);
+  Set(states, {"MenuKategorie", "MenuDateiSpeichernunter", "MenuDateiDrucken", "SpeedDruck", "Pawort1", "SpeedKey"},
+      true);
   return states;
 }
 

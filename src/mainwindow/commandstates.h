@@ -30,6 +30,9 @@ CommandStates DocumentCommandStates(bool writable);
 // The document is gone: the commands that work on it are off.
 CommandStates ClosedDocumentCommandStates();
 
+// A file failed to open: the document is closed and nothing may be saved over the file.
+CommandStates FailedOpenCommandStates();
+
 // A document is open, even an empty or unreadable one: the area menu, "Speichern unter" and
 // printing are on.
 CommandStates OpenDocumentMenuStates();

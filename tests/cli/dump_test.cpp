@@ -57,6 +57,22 @@ TEST(CliDump, GivesEveryMemberOfTheDocument) {
   EXPECT_EQ(coins[3]["purchasedate"], kNoDate);
 }
 
+TEST(CliDump, AStoredViewThatNamesNoAreaReadsAsAllCoins) {
+  TempDir dir;
+  for (const int stored : {0, 3, -5}) {
+    std::unique_ptr<CollectionDocument> document = MakeToolCollection();
+    document->current_view = stored;
+    const std::filesystem::path path = dir / ("view" + std::to_string(stored + 10) + ".mvs");
+    SaveCollection(*document, path);
+    EXPECT_EQ(DumpJson(path)["current_view"], 2147483647) << "stored view " << stored;
+  }
+  // An area's own view stays.
+  std::unique_ptr<CollectionDocument> document = MakeToolCollection();
+  document->current_view = 2;
+  SaveCollection(*document, dir / "view2.mvs");
+  EXPECT_EQ(DumpJson(dir / "view2.mvs")["current_view"], 2);
+}
+
 TEST(CliDump, ReportsTheVersionInTheFile) {
   TempDir dir;
   const std::filesystem::path current = WriteToolCollection(dir / "s.mvs");

@@ -2,6 +2,7 @@
 
 #include "dialogs/areadocument.h"
 #include "dialogs/numberranges.h"
+#include "common/scriptedmessages.h"
 #include "model/fieldcatalogue.h"
 
 namespace korvex {
@@ -161,6 +162,86 @@ TEST(NumberRanges, SlotKindOutsideTheCataloguesReadsTheSchoenNumber) {
   EXPECT_EQ(coin.ric, "12");
   EXPECT_EQ(coin.jaeger, "J7");
   EXPECT_EQ(Kinds(area), (std::array<int32_t, 3>{0, 3, 1}));
+}
+
+// The coins of a new area hold 12, Y5 and J7 in the fields of its slots (Schön, YEOMAN, Jaeger).
+TEST(NumberRangeLosses, AMoveThatKeepsEveryNumberLosesNone) {
+  CollectionDocument document;
+  AddArea(document, "A");
+  NumberedCoin(document, 1);
+  EXPECT_EQ(CoinsLosingNumbers(document, 1, {{kJaegerKind, kSchoenKind, kRicKind}, false}), 0);
+  // The kinds as they are, and a swap of two slots.
+  EXPECT_EQ(CoinsLosingNumbers(document, 1, {{kSchoenKind, kYeomanKind, kJaegerKind}, false}), 0);
+  EXPECT_EQ(CoinsLosingNumbers(document, 1, {{kSchoenKind, kJaegerKind, kYeomanKind}, false}), 0);
+  // A slot without a choice keeps its number.
+  EXPECT_EQ(CoinsLosingNumbers(document, 1, {{kSchoenKind, -1, kJaegerKind}, false}), 0);
+}
+
+TEST(NumberRangeLosses, TwoSlotsOfOneKindLoseTheEarlierNumber) {
+  CollectionDocument document;
+  AddArea(document, "A");
+  TDaten& first = NumberedCoin(document, 1);
+  TDaten& second = NumberedCoin(document, 1);
+  const NumberRangeChoice same_kind{{kSchoenKind, kJaegerKind, kJaegerKind}, false};
+  EXPECT_EQ(CoinsLosingNumbers(document, 1, same_kind), 2);
+  // A coin whose two numbers are equal loses nothing by the double write.
+  second.yeoman = second.jaeger;
+  EXPECT_EQ(CoinsLosingNumbers(document, 1, same_kind), 1);
+  // An empty later slot number wipes the earlier one as well.
+  first.jaeger.clear();
+  EXPECT_EQ(CoinsLosingNumbers(document, 1, same_kind), 1);
+  ReassignNumberRanges(document, 1, same_kind);
+  EXPECT_EQ(first.jaeger, "");
+  EXPECT_EQ(first.schoen, "12");
+}
+
+TEST(NumberRangeLosses, ASlotMovedOntoAStoredNumberOfAnotherCatalogueLosesIt) {
+  CollectionDocument document;
+  AddArea(document, "A");
+  TDaten& coin = NumberedCoin(document, 1);
+  coin.ric = "R9";
+  // The Jaeger slot moves into the RIC field, which holds a number of its own.
+  const NumberRangeChoice onto_ric{{kSchoenKind, kYeomanKind, kRicKind}, false};
+  EXPECT_EQ(CoinsLosingNumbers(document, 1, onto_ric), 1);
+  coin.ric.clear();
+  EXPECT_EQ(CoinsLosingNumbers(document, 1, onto_ric), 0);
+  // The free catalogue keeps its text unless a slot writes into it.
+  coin.other1 = "K3";
+  EXPECT_EQ(CoinsLosingNumbers(document, 1, onto_ric), 0);
+  EXPECT_EQ(CoinsLosingNumbers(document, 1, {{kSchoenKind, kYeomanKind, kFreeKind}, false}), 1);
+}
+
+TEST(NumberRangeLosses, CountsOnlyTheAffectedCoins) {
+  CollectionDocument document;
+  AddArea(document, "A");
+  AddArea(document, "B");
+  NumberedCoin(document, 1);
+  NumberedCoin(document, 2);
+  NumberedCoin(document, 2);
+  const NumberRangeChoice same_kind{{kRicKind, kRicKind, kRicKind}, false};
+  EXPECT_EQ(CoinsLosingNumbers(document, 1, same_kind), 1);
+  EXPECT_EQ(CoinsLosingNumbers(document, 2, same_kind), 2);
+  EXPECT_EQ(CoinsLosingNumbers(document, 1, {same_kind.kinds, true}), 3);
+  EXPECT_EQ(CoinsLosingNumbers(document, 3, same_kind), 0);
+}
+
+TEST(NumberRangeLosses, TheQuestionIsAskedOnlyWhenNumbersWouldBeLost) {
+  CollectionDocument document;
+  AddArea(document, "A");
+  NumberedCoin(document, 1);
+  test::ScriptedMessages messages;
+  EXPECT_TRUE(ConfirmNumberRangeChoice(document, 1, {{kJaegerKind, kSchoenKind, kRicKind}, false}, messages));
+  EXPECT_TRUE(messages.shown().empty());
+
+  const NumberRangeChoice same_kind{{kSchoenKind, kSchoenKind, kRicKind}, false};
+  messages.Answer(MessageAnswer::kNo);
+  EXPECT_FALSE(ConfirmNumberRangeChoice(document, 1, same_kind, messages));
+  messages.Answer(MessageAnswer::kYes);
+  EXPECT_TRUE(ConfirmNumberRangeChoice(document, 1, same_kind, messages));
+  ASSERT_EQ(messages.shown().size(), 2u);
+  EXPECT_EQ(messages.shown()[0].kind, MessageKind::kQuestion);
+  EXPECT_EQ(messages.shown()[0].buttons, MessageButtons::kYesNo);
+  EXPECT_NE(messages.shown()[0].text.find("bei einer Münze vorhandene Katalognummern"), std::string::npos);
 }
 
 }  // namespace

@@ -377,7 +377,7 @@ TEST(XmlCollectionReader, VersionBelow03KeepsDefaultColumnsAndOrder) {
   EXPECT_EQ((std::array<int32_t, 5>{kNoSortKey, kNoSortKey, kNoSortKey, kNoSortKey, kNoSortKey}),
             doc->sort_keys);
   EXPECT_EQ(kAlignRight, doc->alignment_table[kCount].align) << "the stored table is not read";
-  EXPECT_EQ(7, doc->current_view);
+  EXPECT_EQ(kAllCoinsView, doc->current_view) << "the stored view 7 names no area of this file";
 }
 
 TEST(XmlCollectionReader, AlignmentTableIsRestoredByFieldType) {

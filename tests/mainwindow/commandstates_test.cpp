@@ -59,6 +59,16 @@ TEST(CommandStatesTest, ClosingTurnsOffWhatOpeningTurnedOn) {
   }
 }
 
+TEST(CommandStatesTest, APasswordOnlyForAWritableOpenDocument) {
+  EXPECT_FALSE(Enabled(Applied({InitialCommandStates()}), "Pawort1"));
+  EXPECT_TRUE(Enabled(Applied({OpenDocumentMenuStates(), DocumentCommandStates(true)}), "Pawort1"));
+  EXPECT_FALSE(Enabled(Applied({OpenDocumentMenuStates(), DocumentCommandStates(false)}), "SpeedKey"));
+  // After a failed open nothing may be saved over the file that failed.
+  const auto failed = Applied({OpenDocumentMenuStates(), FailedOpenCommandStates()});
+  EXPECT_FALSE(Enabled(failed, "Pawort1"));
+  EXPECT_FALSE(Enabled(failed, "MenuDateiSpeichernunter"));
+}
+
 TEST(CommandStatesTest, NewCoinsOnlyInAWritableAreaView) {
   const auto area = Applied({ViewCommandStates(2, true, true)});
   EXPECT_TRUE(Enabled(area, "MenuBearbeiten"));

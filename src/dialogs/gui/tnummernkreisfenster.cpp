@@ -80,14 +80,22 @@ NumberRangeChoice TNummernkreisfenster::Choice() const {
           AlleKategorien->isChecked()};
 }
 
+std::optional<NumberRangeChoice> ChooseNumberRanges(const CollectionDocument& document, int area_id,
+                                                   bool all_areas, QWidget* parent, HelpHandler show_help) {
+  if (!document.Area(area_id)) return std::nullopt;
+  TNummernkreisfenster dialog(PreselectedNumberKinds(document, area_id), all_areas, parent, std::move(show_help));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Choice();
+}
+
 namespace {
 
 bool RunReassignment(CollectionDocument& document, int area_id, bool all_areas, QWidget* parent,
-                     const HelpHandler& show_help) {
-  if (!document.Area(area_id)) return false;
-  TNummernkreisfenster dialog(PreselectedNumberKinds(document, area_id), all_areas, parent, show_help);
-  if (dialog.exec() != QDialog::Accepted) return false;
-  ReassignNumberRanges(document, area_id, dialog.Choice());
+                     const HelpHandler& show_help, MessageService* messages = nullptr) {
+  const std::optional<NumberRangeChoice> choice = ChooseNumberRanges(document, area_id, all_areas, parent, show_help);
+  if (!choice) return false;
+  if (messages && !ConfirmNumberRangeChoice(document, area_id, *choice, *messages)) return false;
+  ReassignNumberRanges(document, area_id, *choice);
   return true;
 }
 
@@ -103,7 +111,7 @@ bool ReassignNumberRangesForAllAreas(CollectionDocument& document, QWidget* pare
 }
 
 void DialogLegacyNumberAssignment::OfferForAllAreas(CollectionDocument& document) {
-  ReassignNumberRangesForAllAreas(document, parent_, show_help_);
+  RunReassignment(document, 1, true, parent_, show_help_, messages_);
 }
 
 }  // namespace korvex::gui

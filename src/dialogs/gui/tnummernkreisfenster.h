@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "dialogs/numberranges.h"
 #include "files/legacynumberassignment.h"
@@ -13,6 +14,10 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
+
+namespace korvex {
+class MessageService;
+}
 
 namespace korvex::gui {
 
@@ -52,6 +57,11 @@ class TNummernkreisfenster : public QDialog {
   HelpHandler show_help_;
 };
 
+// Shows the dialog for the area with id `area_id` (for every area with `all_areas`) and returns
+// what was chosen; nothing when it was not left with OK or there is no such area.
+std::optional<NumberRangeChoice> ChooseNumberRanges(const CollectionDocument& document, int area_id,
+                                                   bool all_areas, QWidget* parent, HelpHandler show_help = {});
+
 // "Nummernkreise neu zuordnen" for the area with id `area_id` (the area on display). On OK the
 // numbers of the affected coins move and the slot kinds follow, and the document is marked
 // modified; the caller then rebuilds the grid (ShowView keep). Returns whether OK was chosen.
@@ -65,16 +75,19 @@ bool ReassignNumberRangesForAllAreas(CollectionDocument& document, QWidget* pare
                                      HelpHandler show_help = {});
 
 // The legacy reader's offer after a successful read, answered with the all-areas dialog:
-//   DialogLegacyNumberAssignment assignment(mainWindow, help);
+//   DialogLegacyNumberAssignment assignment(mainWindow, &messages, help);
 //   ReadLegacyFile(..., assignment, ...);
+// With `messages`, a choice that would lose numbers is asked about first.
 class DialogLegacyNumberAssignment final : public LegacyNumberAssignment {
  public:
-  explicit DialogLegacyNumberAssignment(QWidget* parent, HelpHandler show_help = {})
-      : parent_(parent), show_help_(std::move(show_help)) {}
+  explicit DialogLegacyNumberAssignment(QWidget* parent, MessageService* messages = nullptr,
+                                        HelpHandler show_help = {})
+      : parent_(parent), messages_(messages), show_help_(std::move(show_help)) {}
   void OfferForAllAreas(CollectionDocument& document) override;
 
  private:
   QWidget* parent_;
+  MessageService* messages_;
   HelpHandler show_help_;
 };
 

@@ -5,6 +5,8 @@
 #include <QGridLayout>
 #include <QStringList>
 
+#include "mainwindow/savefilename.h"
+
 namespace korvex {
 namespace {
 
@@ -36,7 +38,16 @@ std::optional<FileChoice> QtFileDialogs::Run(const FileDialogRequest& request, b
   dialog.setNameFilters(filters);
   const int index = request.filter_index - 1;
   if (index >= 0 && index < filters.size()) dialog.selectNameFilter(filters[index]);
-  dialog.setDefaultSuffix(QString::fromStdString(request.default_extension));
+  // A name typed without extension gets the one of the type shown at that moment.
+  const auto suffix_of = [&request, &filters](const QString& filter) {
+    const qsizetype chosen = filters.indexOf(filter);
+    const std::string extension =
+        chosen < 0 ? std::string() : ExtensionOfPatterns(request.filters[chosen].patterns);
+    return QString::fromStdString(extension.empty() ? request.default_extension : extension.substr(1));
+  };
+  dialog.setDefaultSuffix(suffix_of(dialog.selectedNameFilter()));
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog, &suffix_of](const QString& filter) { dialog.setDefaultSuffix(suffix_of(filter)); });
 
   QCheckBox* read_only = nullptr;
   if (request.offer_read_only && !saving) {

@@ -122,6 +122,13 @@ void MainWindowCommands::BuildMenuBar() {
   filter->addAction(Add("MenuExtrasFilterFehlbestand", "Nur &Fehlbestand anzeigen"));
   filter->addAction(Add("MenuExtrasFilterBestand", "Nur &Bestand anzeigen"));
   filter->addAction(Add("MenuExtrasFilterDefinieren", "F&ilter definieren...", QKeySequence(Qt::CTRL | Qt::Key_I)));
+  // Exactly one filter item is checked, "&Keinen Filter verwenden" while no filter is active.
+  auto* filter_items = new QActionGroup(window_);
+  for (QAction* item : filter->actions()) {
+    item->setCheckable(true);
+    filter_items->addAction(item);
+  }
+  Action("MenuExtrasFilterKeiner")->setChecked(true);
   extras->addSeparator();
   extras->addAction(Add("MenuExtrasOptionen", "&Einstellungen..."));
   extras->addAction(Add("MenuExtrasHilfsDB", "&Hilfsdatenbanken bearbeiten..."));

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "dialogs/numberranges.h"
 #include "dialogs/currencyconversion.h"
 #include "dialogs/lookuplists.h"
 #include "files/legacynumberassignment.h"
@@ -54,9 +55,9 @@ class MainWindowDialogs {
   virtual UnknownColumnQuestion& ImportColumns() = 0;
   virtual UnknownAreaQuestion& ImportAreas() = 0;
 
-  // "Nummernkreise neu zuordnen" for the area with id `area_id`. True when it was left with OK;
-  // the numbers and slot kinds have then changed and the document is marked modified.
-  virtual bool ReassignNumberRanges(CollectionDocument& document, int area_id) = 0;
+  // "Nummernkreise neu zuordnen" for the area with id `area_id`: what was chosen, nothing when the
+  // dialog was not left with OK. The window asks about lost numbers and moves them.
+  virtual std::optional<NumberRangeChoice> ChooseNumberRanges(const CollectionDocument& document, int area_id) = 0;
 
   // The catalogue-number assignment offered for all areas after a legacy data file was read.
   virtual LegacyNumberAssignment& LegacyNumbers() = 0;

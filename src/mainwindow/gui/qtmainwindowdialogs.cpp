@@ -13,7 +13,7 @@ QtMainWindowDialogs::QtMainWindowDialogs(MessageService& messages, QWidget* pare
       parent_(parent),
       import_columns_(parent),
       import_areas_(parent),
-      legacy_numbers_(parent) {}
+      legacy_numbers_(parent, &messages) {}
 
 QtMainWindowDialogs::~QtMainWindowDialogs() = default;
 
@@ -33,8 +33,9 @@ bool QtMainWindowDialogs::DefineAreas(CollectionDocument& document) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-bool QtMainWindowDialogs::ReassignNumberRanges(CollectionDocument& document, int area_id) {
-  return gui::ReassignNumberRangesForArea(document, area_id, parent_);
+std::optional<NumberRangeChoice> QtMainWindowDialogs::ChooseNumberRanges(const CollectionDocument& document,
+                                                                         int area_id) {
+  return gui::ChooseNumberRanges(document, area_id, false, parent_);
 }
 
 MainWindowDialogs::OptionsOutcome QtMainWindowDialogs::ShowOptions(SettingsStore& store, ProgramSettings& settings,

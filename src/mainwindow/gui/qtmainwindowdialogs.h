@@ -29,7 +29,7 @@ class QtMainWindowDialogs final : public MainWindowDialogs {
   void EditLookupLists(const LookupLists& lists) override;
   UnknownColumnQuestion& ImportColumns() override { return import_columns_; }
   UnknownAreaQuestion& ImportAreas() override { return import_areas_; }
-  bool ReassignNumberRanges(CollectionDocument& document, int area_id) override;
+  std::optional<NumberRangeChoice> ChooseNumberRanges(const CollectionDocument& document, int area_id) override;
   LegacyNumberAssignment& LegacyNumbers() override { return legacy_numbers_; }
 
  private:

@@ -51,7 +51,8 @@ THauptfenster::THauptfenster(MainWindowServices services, QWidget* parent)
       progress_([this](const std::string& text) { statuszeile_->ShowSimpleText(QString::fromStdString(text)); },
                 [this] { statuszeile_->EndSimpleText(); }),
       unavailable_(CommandsWithoutDialog()),
-      services_(std::move(services)) {
+      services_(std::move(services)),
+      autosave_gate_([this] { AutosaveTick(); }) {
   setObjectName(QStringLiteral("Hauptfenster"));
   document_.SetObserver(this);
   CreateServices();
@@ -63,7 +64,7 @@ THauptfenster::THauptfenster(MainWindowServices services, QWidget* parent)
   setStatusBar(statuszeile_);
   speicher_intervall_.setObjectName(QStringLiteral("SpeicherIntervall"));
   speicher_intervall_.setInterval(600000);
-  connect(&speicher_intervall_, &QTimer::timeout, this, &THauptfenster::AutosaveTick);
+  connect(&speicher_intervall_, &QTimer::timeout, &autosave_gate_, &AutosaveGate::Tick);
 
   ConnectCommands();
   SetInitialCommandStates();
@@ -114,7 +115,10 @@ void THauptfenster::CreateServices() {
 // Command wiring and states
 
 void THauptfenster::Connect(const char* name, void (THauptfenster::*handler)()) {
-  connect(Action(name), &QAction::triggered, this, handler);
+  connect(Action(name), &QAction::triggered, this, [this, handler] {
+    const AutosaveGate::CommandScope running = autosave_gate_.CommandRuns();
+    (this->*handler)();
+  });
 }
 
 void THauptfenster::ConnectCommands() {
@@ -146,11 +150,17 @@ void THauptfenster::ConnectCommands() {
 
   connect(datenbereich_, &TDatenbereich::ColumnMoved, this, &THauptfenster::ColumnMoved);
   connect(datenbereich_, &TDatenbereich::ColumnResized, this, &THauptfenster::ColumnResized);
-  connect(datenbereich_, &TDatenbereich::WidthDragFinished, this, &THauptfenster::WidthDragFinished);
+  connect(datenbereich_, &TDatenbereich::WidthDragFinished, this, [this] {
+    const AutosaveGate::CommandScope running = autosave_gate_.CommandRuns();
+    WidthDragFinished();
+  });
   connect(datenbereich_, &TDatenbereich::ContextMenuWanted, this,
           [this](const QPoint& at) { commands_->DatenPopUpMenu()->popup(at); });
   connect(statuszeile_, &TStatuszeile::MouseMoved, this, [this](int x, int y) { last_mouse_ = QPoint(x, y); });
-  connect(statuszeile_, &TStatuszeile::DoubleClicked, this, &THauptfenster::StatuszeileDblClick);
+  connect(statuszeile_, &TStatuszeile::DoubleClicked, this, [this](int x) {
+    const AutosaveGate::CommandScope running = autosave_gate_.CommandRuns();
+    StatuszeileDblClick(x);
+  });
 }
 
 void THauptfenster::ConnectFilterCommands() {
@@ -165,7 +175,10 @@ void THauptfenster::ConnectFilterCommands() {
       {"SpeedFilterBestand", FilterKind::kStock},
   };
   for (const auto& [name, kind] : filters) {
-    connect(Action(name), &QAction::triggered, this, [this, kind = kind] { SetCountFilter(kind); });
+    connect(Action(name), &QAction::triggered, this, [this, kind = kind] {
+      const AutosaveGate::CommandScope running = autosave_gate_.CommandRuns();
+      SetCountFilter(kind);
+    });
   }
 }
 
@@ -384,6 +397,8 @@ void THauptfenster::OfferUniformLayout(bool after_drag) {
 }
 
 void THauptfenster::SetCountFilter(FilterKind kind) {
+  // The filter is not kept in the file, but a change of it counts as a change all the same.
+  if (kind != FilterKind::kNone || filter_.Active()) SetModified(true);
   filter_.SetCountFilter(kind);
   UpdateFilterChecks();
   ShowView(kKeepView);
@@ -399,6 +414,16 @@ void THauptfenster::UpdateFilterChecks() {
   };
   for (const auto& [kind, name] : buttons) {
     Action(name)->setChecked(filter_.Active() && filter_.kind() == kind);
+  }
+  const std::pair<FilterKind, const char*> items[] = {
+      {FilterKind::kMissing, "MenuExtrasFilterFehlbestand"},
+      {FilterKind::kStock, "MenuExtrasFilterBestand"},
+      {FilterKind::kDuplicates, "MenuExtrasFilterDoubletten"},
+      {FilterKind::kFree, "MenuExtrasFilterDefinieren"},
+  };
+  Action("MenuExtrasFilterKeiner")->setChecked(true);
+  for (const auto& [kind, name] : items) {
+    if (filter_.Active() && filter_.kind() == kind) Action(name)->setChecked(true);
   }
 }
 

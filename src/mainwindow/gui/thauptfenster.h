@@ -13,6 +13,7 @@
 #include "files/textexport.h"
 #include "mainwindow/coinfilter.h"
 #include "mainwindow/commandstates.h"
+#include "mainwindow/gui/autosavegate.h"
 #include "mainwindow/gui/viewgridcontent.h"
 #include "mainwindow/statusprogress.h"
 #include "model/collectiondocument.h"
@@ -70,6 +71,8 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   TDatenbereich* Datenbereich() const { return datenbereich_; }
   TStatuszeile* Statuszeile() const { return statuszeile_; }
   QTimer* SpeicherIntervall() { return &speicher_intervall_; }
+  // Holds autosave ticks back while a command runs.
+  AutosaveGate& Autosave() { return autosave_gate_; }
   QAction* Action(const QString& name) const;
   QToolBar* Toolbar(const QString& name) const;
   const FormatSettings& Format() const { return format_; }
@@ -221,6 +224,7 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   TDatenbereich* datenbereich_ = nullptr;
   TStatuszeile* statuszeile_ = nullptr;
   QTimer speicher_intervall_;
+  AutosaveGate autosave_gate_;
   std::vector<QAction*> area_items_;
   std::vector<QAction*> area_buttons_;
 

@@ -12,6 +12,7 @@
 #include "mainwindow/gui/filedialogs.h"
 #include "mainwindow/gui/mainwindowdialogs.h"
 #include "mainwindow/gui/thauptfenster.h"
+#include "mainwindow/savefilename.h"
 #include "model/codepage.h"
 #include "model/textcompare.h"
 #include "model/paths.h"
@@ -84,10 +85,13 @@ void THauptfenster::OpenFromDialog(bool from_template, bool ask) {
   ClearAreas();
   SetModified(false);
   EnableOpenDocumentMenus();
-  // A file that fails to open leaves the document empty and without a name, so a later save can
-  // never overwrite it.
+  // A file that fails to open leaves the document empty and without a name, and no document
+  // open: nothing can mark it changed or save it over the file that failed.
   if (!ReadCollection(path, choice->filter_index == kLegacyFilter, choice->read_only)) {
-    ShowView(kKeepView);
+    ApplyCommandStates(FailedOpenCommandStates());
+    datenbereich_->setEnabled(false);
+    // The areas are gone with the content; no view may name one.
+    ShowView(kAllCoinsView);
     return;
   }
   datenbereich_->setEnabled(true);
@@ -134,7 +138,10 @@ void THauptfenster::MenuDateiSpeichernunterClick() {
   document_.legacy_version = 0;
   const std::optional<FileChoice> choice = services_.file_dialogs->ChooseFileToSave(SaveRequest());
   if (!choice) return;
-  document_.compressed = choice->filter_index == 1;
+  // The name and the container always agree, so that the file opens again.
+  const CollectionSaveTarget target = CollectionSaveTargetOf(choice->path, choice->filter_index != 2);
+  if (!MayWriteFile(choice->path, target.path, *services_.messages)) return;
+  document_.compressed = target.compressed;
   bool copy = false;
   switch (settings_.Graphik_Copy) {
     case PictureCopy::kAlways: copy = true; break;
@@ -148,7 +155,7 @@ void THauptfenster::MenuDateiSpeichernunterClick() {
   if (!copy) MakePictureReferencesAbsolute(document_, old_picture_folder);
   SetModified(false);
   document_.has_name = true;
-  SetFileName(Utf8ToWin1252(choice->path));
+  SetFileName(Utf8ToWin1252(target.path));
   UpdateTitle();
   if (copy) {
     TransferPicturesToNewFolder(document_, old_picture_folder, *services_.messages, *this);

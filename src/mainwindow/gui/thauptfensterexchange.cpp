@@ -8,6 +8,7 @@
 #include "mainwindow/gui/filedialogs.h"
 #include "mainwindow/gui/mainwindowdialogs.h"
 #include "mainwindow/gui/thauptfenster.h"
+#include "mainwindow/savefilename.h"
 #include "mainwindow/sorting.h"
 #include "model/codepage.h"
 #include "platform/datafolders.h"
@@ -74,7 +75,10 @@ void THauptfenster::ConnectExchangeCommands() {
       {"DatenPopUpExportierenArtikel", TextExportScope::kMarkedCoin},
   };
   for (const auto& [name, scope] : exports) {
-    connect(Action(name), &QAction::triggered, this, [this, scope = scope] { ExportText(scope); });
+    connect(Action(name), &QAction::triggered, this, [this, scope = scope] {
+      const AutosaveGate::CommandScope running = autosave_gate_.CommandRuns();
+      ExportText(scope);
+    });
   }
 }
 
@@ -83,12 +87,18 @@ void THauptfenster::ExportText(TextExportScope scope) {
   const FileDialogRequest request = ExportRequest();
   const std::optional<FileChoice> choice = services_.file_dialogs->ChooseFileToSave(request);
   if (!choice) return;
+  // The chosen type decides the extension of a name typed without one.
+  const std::size_t type = static_cast<std::size_t>(choice->filter_index - 1);
+  const std::string path = type < request.filters.size()
+                               ? WithDefaultExtension(choice->path, ExtensionOfPatterns(request.filters[type].patterns))
+                               : choice->path;
+  if (!MayWriteFile(choice->path, path, *services_.messages)) return;
   TextExportRequest what;
   what.scope = scope;
   what.shown_area = document_.current_view;
   what.marked_coin = CoinOfRow();
   what.separator = TextExportSeparatorOfFileType(choice->filter_index - 1);
-  ExportTextFile(Utf8ToWin1252(choice->path), document_, what, format_, *services_.messages);
+  ExportTextFile(Utf8ToWin1252(path), document_, what, format_, *services_.messages);
 }
 
 void THauptfenster::MenuDateiImportierenClick() {
@@ -115,7 +125,9 @@ void THauptfenster::MenuDateiImportierenClick() {
 void THauptfenster::MenuExtrasSonderNummernkreiseClick() {
   const int area = document_.current_view;
   if (!document_.writable() || !document_.Area(area)) return;
-  if (!services_.dialogs->ReassignNumberRanges(document_, area)) return;
+  const std::optional<NumberRangeChoice> choice = services_.dialogs->ChooseNumberRanges(document_, area);
+  if (!choice || !ConfirmNumberRangeChoice(document_, area, *choice, *services_.messages)) return;
+  ReassignNumberRanges(document_, area, *choice);
   ShowView(kKeepView);
 }
 

@@ -67,6 +67,8 @@ void THauptfenster::showEvent(QShowEvent* event) {
 void THauptfenster::FirstActivation() {
   if (started_) return;
   started_ = true;
+  // Opening the first collection may ask questions while the autosave timer already runs.
+  const AutosaveGate::CommandScope running = autosave_gate_.CommandRuns();
   // Schön number ascending, then Jäger number ascending; keys 4 and 5 count as none.
   document_.sort_keys = {kSchoen, kJaeger, kNoSortKey, 0, 0};
   header_dragged_ = false;
@@ -171,6 +173,7 @@ bool THauptfenster::SaveBeforeDiscard() {
 }
 
 void THauptfenster::closeEvent(QCloseEvent* event) {
+  const AutosaveGate::CommandScope running = autosave_gate_.CommandRuns();
   if (!ConfirmDiscard(true)) {
     event->ignore();
     return;
@@ -332,7 +335,12 @@ void THauptfenster::MenuExtrasOptionenClick() {
   const MainWindowDialogs::OptionsOutcome outcome =
       services_.dialogs->ShowOptions(*services_.settings_store, settings_, places_, document_.currency_symbol);
   ConfigureAutosave();
-  if (outcome.conversion) {
+  if (outcome.conversion && !document_.writable()) {
+    // Converted prices could never be saved and would silently differ from the file.
+    services_.messages->Warning(
+        "Diese Datei ist schreibgeschützt geöffnet. Ihre Währung kann nicht geändert werden; "
+        "alle Preise bleiben, wie sie sind.");
+  } else if (outcome.conversion) {
     ConvertCurrency(document_, outcome.new_currency, *outcome.conversion, *this);
     BuildRows();
     ProgressEnd();

@@ -36,6 +36,7 @@ class ImportDialogsTest : public QObject {
   void AreaDialogCheckBoxAndNewButton();
   void NumberRangeCommandShowsTheDialogForTheArea();
   void LegacyOfferShowsTheAllAreasForm();
+  void LegacyOfferAsksBeforeNumbersAreLost();
 
  private:
   ScriptedMessages messages_;
@@ -155,9 +156,8 @@ void ImportDialogsTest::NumberRangeCommandShowsTheDialogForTheArea() {
         QTest::mouseClick(dialog.ButtonAbbrechen, Qt::LeftButton);
       },
       &seen);
-  QVERIFY(!dialogs.ReassignNumberRanges(doc, 2));
+  QVERIFY(!dialogs.ChooseNumberRanges(doc, 2));
   QVERIFY(seen);
-  QVERIFY(!doc.modified());
 
   WhenModalShown<gui::TNummernkreisfenster>(
       [](gui::TNummernkreisfenster& dialog) {
@@ -165,14 +165,14 @@ void ImportDialogsTest::NumberRangeCommandShowsTheDialogForTheArea() {
         QTest::mouseClick(dialog.ButtonOK, Qt::LeftButton);
       },
       &seen);
-  QVERIFY(dialogs.ReassignNumberRanges(doc, 2));
+  const std::optional<NumberRangeChoice> choice = dialogs.ChooseNumberRanges(doc, 2);
   QVERIFY(seen);
-  QCOMPARE(doc.areas[1]->number_kind[0], 3);
-  QCOMPARE(doc.areas[0]->number_kind[0], 0);
-  const TDaten* coin_of_area_2 = doc.first_coin->next->next->next;
-  QCOMPARE(coin_of_area_2->category, 2);
-  QCOMPARE(coin_of_area_2->ric, std::string("S4"));
-  QCOMPARE(doc.first_coin->ric, std::string());
+  QVERIFY(choice);
+  QCOMPARE(choice->kinds, (std::array<int, 3>{3, 2, 1}));
+  QVERIFY(!choice->all_areas);
+  // Choosing changes nothing yet; the window moves the numbers.
+  QCOMPARE(doc.areas[1]->number_kind[0], 0);
+  QVERIFY(!doc.modified());
 }
 
 void ImportDialogsTest::LegacyOfferShowsTheAllAreasForm() {
@@ -196,6 +196,31 @@ void ImportDialogsTest::LegacyOfferShowsTheAllAreasForm() {
   for (const TDaten* coin = doc.first_coin; coin; coin = coin->next) {
     QCOMPARE(coin->jaeger, "S" + coin->item);
   }
+}
+
+void ImportDialogsTest::LegacyOfferAsksBeforeNumbersAreLost() {
+  CollectionDocument doc;
+  FillSampleCollection(doc);
+  ScriptedMessages messages;
+  QtMainWindowDialogs dialogs(messages, nullptr);
+  // Schön and YEOMAN numbers both into the Schön field: "Nein" keeps everything.
+  const auto choose_schoen_twice = [](gui::TNummernkreisfenster& dialog) {
+    dialog.ComboBox2->setCurrentIndex(0);
+    QTest::mouseClick(dialog.ButtonOK, Qt::LeftButton);
+  };
+  bool seen = false;
+  WhenModalShown<gui::TNummernkreisfenster>(choose_schoen_twice, &seen);
+  messages.Answer(MessageAnswer::kNo);
+  dialogs.LegacyNumbers().OfferForAllAreas(doc);
+  QVERIFY(seen);
+  QCOMPARE(messages.shown().size(), size_t{1});
+  QCOMPARE(doc.areas[0]->number_kind, (std::array<int32_t, 3>{0, 2, 1}));
+  QCOMPARE(doc.first_coin->schoen, std::string("S1"));
+
+  WhenModalShown<gui::TNummernkreisfenster>(choose_schoen_twice, &seen);
+  messages.Answer(MessageAnswer::kYes);
+  dialogs.LegacyNumbers().OfferForAllAreas(doc);
+  QCOMPARE(doc.areas[0]->number_kind, (std::array<int32_t, 3>{0, 0, 1}));
 }
 
 }  // namespace korvex::test

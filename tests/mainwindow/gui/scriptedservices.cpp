@@ -37,6 +37,7 @@ int ScriptedColumnQuestion::ChooseElement(const UnknownColumnRequest& request) {
 
 UnknownAreaAnswer ScriptedAreaQuestion::ChooseArea(const UnknownAreaRequest& request) {
   asked.push_back({request.area_name, request.entries, request.new_enabled});
+  if (while_open) while_open();
   if (answers.empty()) return {UnknownAreaAnswer::Choice::kIgnoreAreas, -1};
   const UnknownAreaAnswer answer = answers.front();
   answers.pop_front();
@@ -51,11 +52,9 @@ void ScriptedLegacyNumbers::OfferForAllAreas(CollectionDocument& document) {
   ReassignNumberRanges(document, 1, all);
 }
 
-bool ScriptedDialogs::ReassignNumberRanges(CollectionDocument& document, int area_id) {
+std::optional<NumberRangeChoice> ScriptedDialogs::ChooseNumberRanges(const CollectionDocument&, int area_id) {
   number_range_areas.push_back(area_id);
-  if (!number_ranges) return false;
-  korvex::ReassignNumberRanges(document, area_id, *number_ranges);
-  return true;
+  return number_ranges;
 }
 
 MainWindowDialogs::PasswordAnswer ScriptedDialogs::AskNewPassword() {

@@ -66,6 +66,8 @@ class ScriptedAreaQuestion final : public UnknownAreaQuestion {
   };
   std::deque<UnknownAreaAnswer> answers;
   std::vector<Asked> asked;
+  // Runs while the dialog would be open, before it answers.
+  std::function<void()> while_open;
   UnknownAreaAnswer ChooseArea(const UnknownAreaRequest& request) override;
 };
 
@@ -107,7 +109,7 @@ class ScriptedDialogs final : public MainWindowDialogs {
   // for are recorded.
   std::optional<NumberRangeChoice> number_ranges;
   std::vector<int> number_range_areas;
-  bool ReassignNumberRanges(CollectionDocument& document, int area_id) override;
+  std::optional<NumberRangeChoice> ChooseNumberRanges(const CollectionDocument& document, int area_id) override;
 
   ScriptedLegacyNumbers legacy_numbers;
   LegacyNumberAssignment& LegacyNumbers() override { return legacy_numbers; }
