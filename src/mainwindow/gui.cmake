@@ -19,9 +19,10 @@ korvex_add_library(korvex_mainwindow_gui
     gui/thauptfensterstart.cpp
     gui/thauptfensterdatei.cpp
     gui/thauptfensterexchange.cpp
+    gui/thauptfensterdruck.cpp
     gui/tersatzfenster.cpp
     gui/tkategoriefenster.cpp
-  LIBS korvex_core Qt6::Widgets Qt6::PrintSupport
+  LIBS korvex_core korvex_reports_gui Qt6::Widgets Qt6::PrintSupport
 )
 foreach(dialogs korvex_dialogs_gui korvex_areadefinition_gui)
   if(TARGET ${dialogs})

@@ -14,7 +14,7 @@ struct PdfWord {
   std::string text;  // UTF-8
 };
 
-// Every word of the PDF file, page by page in reading order. Fails the running test when
+// Every word of the PDF file, page by page in reading order. Throws std::runtime_error when
 // pdftotext cannot read the file.
 std::vector<PdfWord> ReadPdfWords(const std::filesystem::path& pdf);
 

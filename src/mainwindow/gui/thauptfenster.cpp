@@ -26,6 +26,7 @@
 #include "model/codepage.h"
 #include "platform/datafolders.h"
 #include "platform/settingsstore.h"
+#include "reports/gui/printerchoice.h"
 #include "dialogs/gui/guipasswordprompt.h"
 
 namespace korvex {
@@ -40,8 +41,7 @@ const QSet<QString>& CommandsWithoutDialog() {
       "MenuBearbeitenLoeschen", "MenuBearbeitenAusschneiden", "MenuBearbeitenKopieren",
       "MenuBearbeitenEinfuegen", "SpeedNeu", "SpeedAendern", "SpeedLoeschen", "SpeedAusschneiden",
       "SpeedKopieren", "SpeedEinfuegen", "DatenPopUpNeu", "DatenPopUpAendern", "DatenPopUpLoeschen",
-      "MenuAnsichtOeffnen", "DatenPopUpOeffnen", "MenuDateiDrucken", "SpeedDruck",
-      "MenuAnsichtGesamt", "SpeedGesamt", "MenuOnlineCheckUpdates", "MenuExtrasSuchen",
+      "MenuAnsichtOeffnen", "DatenPopUpOeffnen", "MenuOnlineCheckUpdates", "MenuExtrasSuchen",
       "MenuExtrasWeitersuchen", "SpeedSuchen", "SpeedSuchenWeiter", "MenuExtrasFilterDefinieren",
       "SpeedFilterFrei", "MenuAnsichtSortierung", "SpeedSortierung", "MenuAnsichtFelder",
       "MenuHilfeHilfethemen"};
@@ -111,6 +111,10 @@ void THauptfenster::CreateServices() {
     own_password_prompt_ = std::make_unique<gui::GuiPasswordPrompt>(*services_.messages, this);
     services_.password_prompt = own_password_prompt_.get();
   }
+  if (!services_.printers) {
+    own_printers_ = NewSystemPrinters();
+    services_.printers = own_printers_.get();
+  }
   if (!services_.dialogs) {
     own_dialogs_ = std::make_unique<QtMainWindowDialogs>(*services_.messages, this);
     services_.dialogs = own_dialogs_.get();
@@ -144,6 +148,7 @@ void THauptfenster::ConnectCommands() {
   Connect("MenuHilfeUeber", &THauptfenster::MenuHilfeUeberClick);
   ConnectOnlineCommands();
   ConnectExchangeCommands();
+  ConnectReportCommands();
 
   connect(Action("MenuKategorieAlleartikel"), &QAction::triggered, this, [this] { ShowView(kAllCoinsView); });
   connect(Action("SpeedAlles"), &QAction::triggered, this, [this] { ShowView(kAllCoinsView); });
