@@ -12,6 +12,7 @@
 #include "benchsizes.h"
 #include "mainwindow/coinfilter.h"
 #include "mainwindow/gridcolumns.h"
+#include "mainwindow/gridlistrows.h"
 #include "mainwindow/gridview.h"
 #include "reports/listprintout.h"
 #include "samplefiles.h"
@@ -46,7 +47,8 @@ void Report(benchmark::State& state, int coins) {
 // The whole printout: page set-up, every cell cut to its column and drawn, rules, PDF output.
 void PrintListToPdf(benchmark::State& state, int coins) {
   ShownList& sample = Sample(coins);
-  const ListPrintout list = MakeListPrintout(*sample.doc, *sample.view, FormatSettings::German(), 9);
+  const GridListRows rows(*sample.view, FormatSettings::German());
+  const ListPrintout list = MakeListPrintout(*sample.doc, rows, FormatSettings::German(), 9);
   for (auto _ : state) {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);

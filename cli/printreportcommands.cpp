@@ -8,6 +8,7 @@
 #include "cli/terminal.h"
 #include "cli/viewoptions.h"
 #include "dialogs/programsettings.h"
+#include "mainwindow/gridlistrows.h"
 #include "mainwindow/gridview.h"
 #include "mainwindow/sorting.h"
 #include "reports/listprintout.h"
@@ -59,7 +60,8 @@ int RunPrintList(const std::vector<std::string>& words) {
   view.Rebuild(filter);
 
   const OffscreenGui gui;
-  const ListPrintout list = MakeListPrintout(document, view, settings, font_size);
+  const GridListRows rows(view, settings);
+  const ListPrintout list = MakeListPrintout(document, rows, settings, font_size);
   auto pdf = NewPdfOutput(QString::fromStdString(output), QStringLiteral("Korvex"), QPageSize::A4,
                           arguments->Flag("--landscape"));
   Finish(PrintList(*pdf, list, {}), output);

@@ -4,10 +4,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "mainwindow/gridcolumns.h"
-#include "mainwindow/windowtitle.h"
 #include "model/codepage.h"
-#include "model/datetime.h"
 #include "model/fieldcatalogue.h"
 #include "model/numberformat.h"
 #include "model/rounding.h"
@@ -42,7 +39,7 @@ class ListPrinter {
   }
 
   PrintOutcome Print(const PrintControl& control) {
-    const int rows = list_.rows ? list_.rows->ShownCount() : 0;
+    const int rows = list_.rows ? list_.rows->RowCount() : 0;
     if (control.progress) {
       control.progress->ProgressBegin(kListPrintProgressText);
       control.progress->ProgressTotal(rows);
@@ -108,9 +105,9 @@ class ListPrinter {
   void Row(int row) {
     y_ += line_;
     for (int i = ColumnCount() - 1; i >= 0; --i) {
-      Cell(i, PrintText(list_.rows->CellText(row, i, list_.format)));
+      Cell(i, PrintText(list_.rows->CellText(row, i)));
     }
-    totals_.Add(*list_.rows->CoinOfRow(row));
+    totals_.Add(list_.rows->CoinOfRow(row));
   }
 
   // The pieces and the two sums under the columns that show them; nothing under the others.
@@ -204,23 +201,6 @@ std::vector<ColumnEdges> ListColumnGeometry(int page_width, const std::vector<in
   }
   edges[0].left = 0;
   return edges;
-}
-
-ListPrintout MakeListPrintout(const CollectionDocument& document, const GridView& rows,
-                              const FormatSettings& format, int font_size) {
-  ListPrintout list;
-  list.rows = &rows;
-  for (const TZelle& cell : ViewColumns(document)) {
-    list.columns.push_back(
-        {cell.type, cell.width, cell.align, ColumnHeaderText(document, cell.type).value_or("")});
-  }
-  list.view_name = AreaName(document, document.current_view);
-  list.file_path = document.file_path();
-  list.currency_symbol = document.currency_symbol;
-  list.date_text = FormatDate(Today(), format.short_date_format);
-  list.format = format;
-  list.font_size = font_size;
-  return list;
 }
 
 bool ListWantsLandscape(bool printer_landscape, int column_count) {

@@ -3,9 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/gridview.h"
-#include "model/collectiondocument.h"
 #include "model/formatsettings.h"
+#include "model/tdaten.h"
 #include "reports/printcontrol.h"
 #include "reports/printpage.h"
 
@@ -31,10 +30,20 @@ struct ColumnEdges {
 // 1 mm from its borders; the first starts at 0 and the last ends at W.
 std::vector<ColumnEdges> ListColumnGeometry(int page_width, const std::vector<int>& screen_widths);
 
-// Everything a list printout shows: the grid's rows with their on-demand cell texts (the same
-// texts the screen shows), the columns of the shown view, and the page texts.
+// The rows a list printout prints: the grid's shown coins with their cell texts, made on demand
+// by the same formatting the screen uses. Rows count from 1.
+class ListRows {
+ public:
+  virtual ~ListRows() = default;
+  virtual int RowCount() const = 0;
+  // Windows-1252.
+  virtual std::string CellText(int row, int column) const = 0;
+  virtual const TDaten& CoinOfRow(int row) const = 0;
+};
+
+// Everything a list printout shows: the rows, the columns of the shown view, and the page texts.
 struct ListPrintout {
-  const GridView* rows = nullptr;
+  const ListRows* rows = nullptr;
   std::vector<ListPrintColumn> columns;
   std::string view_name;        // the shown area's name or "alle Münzen" (Windows-1252)
   std::string file_path;        // for the footer (Windows-1252)
@@ -43,11 +52,6 @@ struct ListPrintout {
   FormatSettings format;
   int font_size = kDefaultPrintFontSize;
 };
-
-// The printout of the document's current view: its column list with the grid's headers, the
-// rows of `rows`, today's date.
-ListPrintout MakeListPrintout(const CollectionDocument& document, const GridView& rows,
-                              const FormatSettings& format, int font_size);
 
 // A grid with more than 8 columns wants landscape paper.
 bool ListWantsLandscape(bool printer_landscape, int column_count);

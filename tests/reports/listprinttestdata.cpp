@@ -42,7 +42,7 @@ GridView& ListDocument::View(FilterKind filter) {
 
 std::vector<PdfWord> ListDocument::Print(const std::filesystem::path& pdf, const PrintControl& control,
                                          int font_size) {
-  printout_ = MakeListPrintout(document(), view_, FormatSettings::German(), font_size);
+  printout_ = MakeListPrintout(document(), rows_, FormatSettings::German(), font_size);
   auto writer = NewPdfOutput(QString::fromStdString(pdf.string()), QStringLiteral("Liste"));
   EXPECT_EQ(PrintList(*writer, printout_, control), control.aborted ? PrintOutcome::kAborted
                                                                      : PrintOutcome::kPrinted);

@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "mainwindow/coinfilter.h"
+#include "mainwindow/gridlistrows.h"
 #include "mainwindow/gridview.h"
 #include "reports/listprintout.h"
 #include "reports/pdfwords.h"
-#include "view/coinbuilder.h"
+#include "common/coinbuilder.h"
 
 namespace korvex::test {
 
@@ -33,6 +34,7 @@ class ListDocument {
  private:
   DocumentBuilder builder_;
   GridView view_;
+  GridListRows rows_{view_, FormatSettings::German()};
   ListPrintout printout_;
 };
 

@@ -6,7 +6,7 @@
 #include "reports/gui/listprinting.h"
 #include "reports/gui/printerchoice.h"
 #include "reports/gui/tgesamtfenster.h"
-#include "reports/listprintout.h"
+#include "mainwindow/gridlistrows.h"
 
 namespace korvex {
 
@@ -32,7 +32,8 @@ std::unique_ptr<PrinterChoice> THauptfenster::NewSystemPrinters() {
 
 void THauptfenster::PrintShownList(bool with_dialog) {
   if (document_.current_view == 0) return;
-  ListPrintout list = MakeListPrintout(document_, grid_content_.view(), format_, settings_.Printer_Font_Size);
+  const GridListRows rows(grid_content_.view(), format_);
+  ListPrintout list = MakeListPrintout(document_, rows, format_, settings_.Printer_Font_Size);
   // The headings the grid shows, which a column without a header of its own keeps.
   for (std::size_t i = 0; i < list.columns.size(); ++i) {
     list.columns[i].heading = grid_content_.HeaderText(static_cast<int>(i));

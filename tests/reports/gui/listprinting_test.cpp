@@ -9,9 +9,10 @@
 
 #include "common/scriptedmessages.h"
 #include "common/tempdir.h"
-#include "dialogsgui/modalhelper.h"
+#include "common/modalhelper.h"
 #include "mainwindow/gui/statuszeile.h"
-#include "mainwindow/mainwindowharness.h"
+#include "mainwindow/gui/mainwindowharness.h"
+#include "mainwindow/gridlistrows.h"
 #include "model/codepage.h"
 #include "model/fieldcatalogue.h"
 #include "reports/gui/listprinting.h"
@@ -19,7 +20,7 @@
 #include "reports/gui/printabortwatch.h"
 #include "reports/gui/tgesamtfenster.h"
 #include "reports/pdfwords.h"
-#include "view/coinbuilder.h"
+#include "common/coinbuilder.h"
 
 using namespace korvex;
 
@@ -35,11 +36,12 @@ struct WideList {
     builder.document().RebuildDisplayOrder();
     builder.document().current_view = area;
     view.Rebuild(CoinFilter{});
-    list = MakeListPrintout(builder.document(), view, FormatSettings::German(), 9);
+    list = MakeListPrintout(builder.document(), rows, FormatSettings::German(), 9);
   }
 
   test::DocumentBuilder builder;
   GridView view;
+  GridListRows rows{view, FormatSettings::German()};
   ListPrintout list;
 };
 

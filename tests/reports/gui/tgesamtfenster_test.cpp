@@ -13,7 +13,7 @@
 #include "reports/gui/pdfprinters.h"
 #include "reports/gui/tgesamtfenster.h"
 #include "reports/pdfwords.h"
-#include "view/coinbuilder.h"
+#include "common/coinbuilder.h"
 
 using namespace korvex;
 using korvex::gui::TGesamtfenster;
