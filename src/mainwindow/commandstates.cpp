@@ -28,8 +28,7 @@ const std::vector<std::string_view>& CommandsWithoutWindow() {
       "MenuBearbeitenLoeschen", "MenuBearbeitenAusschneiden", "MenuBearbeitenKopieren",
       "MenuBearbeitenEinfuegen", "SpeedNeu", "SpeedAendern", "SpeedLoeschen", "SpeedAusschneiden",
       "SpeedKopieren", "SpeedEinfuegen", "DatenPopUpNeu", "DatenPopUpAendern", "DatenPopUpLoeschen",
-      "MenuAnsichtOeffnen", "DatenPopUpOeffnen", "MenuDateiDrucken", "SpeedDruck",
-      "MenuAnsichtGesamt", "SpeedGesamt", "MenuOnlineCheckUpdates", "MenuExtrasSuchen",
+      "MenuAnsichtOeffnen", "DatenPopUpOeffnen", "MenuOnlineCheckUpdates", "MenuExtrasSuchen",
       "MenuExtrasWeitersuchen", "SpeedSuchen", "SpeedSuchenWeiter", "MenuExtrasFilterDefinieren",
       "SpeedFilterFrei", "MenuAnsichtSortierung", "SpeedSortierung", "MenuAnsichtFelder",
       "MenuHilfeHilfethemen"};

@@ -28,6 +28,7 @@
 #include "platform/datafolders.h"
 #include "platform/settingsstore.h"
 #include "platform/widetext.h"
+#include "reports/gui/printerchoice.h"
 
 namespace korvex {
 namespace {
@@ -105,6 +106,10 @@ void THauptfenster::CreateServices() {
     own_password_prompt_ = std::make_unique<gui::GuiPasswordPrompt>(*services_.messages, this);
     services_.password_prompt = own_password_prompt_.get();
   }
+  if (!services_.printers) {
+    own_printers_ = NewSystemPrinters();
+    services_.printers = own_printers_.get();
+  }
   if (!services_.dialogs) {
     own_dialogs_ = std::make_unique<QtMainWindowDialogs>(*services_.messages, this);
     services_.dialogs = own_dialogs_.get();
@@ -141,6 +146,7 @@ void THauptfenster::ConnectCommands() {
   Connect("MenuHilfeUeber", &THauptfenster::MenuHilfeUeberClick);
   ConnectOnlineCommands();
   ConnectExchangeCommands();
+  ConnectReportCommands();
 
   connect(Action("MenuKategorieAlleartikel"), &QAction::triggered, this, [this] { ShowView(kAllCoinsView); });
   connect(Action("SpeedAlles"), &QAction::triggered, this, [this] { ShowView(kAllCoinsView); });

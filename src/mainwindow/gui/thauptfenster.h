@@ -33,6 +33,7 @@ class MainWindowCommands;
 class MainWindowDialogs;
 class MessageService;
 class PasswordPrompt;
+class PrinterChoice;
 class SettingsStore;
 class TDatenbereich;
 class TStatuszeile;
@@ -46,6 +47,7 @@ struct MainWindowServices {
   PasswordPrompt* password_prompt = nullptr;
   MainWindowDialogs* dialogs = nullptr;
   SettingsStore* settings_store = nullptr;
+  PrinterChoice* printers = nullptr;
   // The command-line arguments after the program name (UTF-8); joined with blanks they name the
   // collection to open.
   std::vector<std::string> arguments;
@@ -133,6 +135,10 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   void MenuExtrasSonderNummernkreiseClick();
   void MenuExtrasOptionenClick();
   void MenuExtrasHilfsDBClick();
+  // List printing and the statistics window.
+  void MenuDateiDruckenClick() { PrintShownList(true); }
+  void SpeedDruckClick() { PrintShownList(false); }
+  void MenuAnsichtGesamtClick();
   void MenuDateiBeendenClick() { close(); }
   void MenuHilfeUeberClick();
   void StatuszeileDblClick(int x);
@@ -176,6 +182,10 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   int ToolbarRow(QToolBar* bar) const;
   void BuildToolsMenu();
 
+  void ConnectReportCommands();
+  std::unique_ptr<PrinterChoice> NewSystemPrinters();
+  void PrintShownList(bool with_dialog);
+
   // File commands
   // Empties the document and reads `path` into it (a legacy data file when `legacy`); shows the
   // reason when that fails. True when the document was read.
@@ -218,6 +228,7 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   std::unique_ptr<PasswordPrompt> own_password_prompt_;
   std::unique_ptr<MainWindowDialogs> own_dialogs_;
   std::unique_ptr<SettingsStore> own_settings_store_;
+  std::unique_ptr<PrinterChoice> own_printers_;
   MainWindowServices services_;
 
   std::unique_ptr<MainWindowCommands> commands_;

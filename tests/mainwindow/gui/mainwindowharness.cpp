@@ -25,6 +25,7 @@ THauptfenster& MainWindowHarness::Start(std::vector<std::string> arguments) {
   services.password_prompt = real_password_prompt ? nullptr : &passwords;
   services.dialogs = &dialogs;
   services.settings_store = store_.get();
+  services.printers = printers;
   services.arguments = std::move(arguments);
   window_ = std::make_unique<THauptfenster>(std::move(services));
   window_->show();

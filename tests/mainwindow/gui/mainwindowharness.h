@@ -42,6 +42,8 @@ class MainWindowHarness {
   ScriptedDialogs dialogs;
   // Set before Start(): the window asks for passwords with its own dialog instead of `passwords`.
   bool real_password_prompt = false;
+  // Set before Start(): where printouts go instead of the system's printers.
+  PrinterChoice* printers = nullptr;
 
  private:
   TempDir dir_;
