@@ -1,4 +1,5 @@
-# The dialogs of the main window: settings, lookup-list editor, password and wait window.
+# The dialogs of the main window: settings, lookup-list editor, password and wait window, the coin
+# entry dialog with its calendar.
 korvex_add_library(korvex_dialogs_gui
   SOURCES
     gui/widetext.cpp
@@ -10,5 +11,10 @@ korvex_add_library(korvex_dialogs_gui
     gui/updown.cpp
     gui/toptionen.cpp
     gui/toptionenpages.cpp
-  LIBS korvex_core Qt6::Widgets
+    gui/tdateform.cpp
+    gui/picturechooser.cpp
+    gui/tfenstereingabefenster.cpp
+    gui/tfenstereingabefensterrecord.cpp
+    gui/tfenstereingabefensterrules.cpp
+  LIBS korvex_core korvex_reports_gui Qt6::Widgets
 )

@@ -1,4 +1,4 @@
 korvex_add_library(korvex_statistics CORE
-  SOURCES statistics.cpp
+  SOURCES statistics.cpp detailviewtexts.cpp
   LIBS korvex_model
 )
