@@ -186,6 +186,7 @@ class TFensterEingabeFenster : public QDialog {
   void EingabeNaechsterClick();
   void EingabeAbbruchClick();
   void EingabeTextButtonClick();
+  void reject() override;  // Esc and the window's close box act like "Abbruch"
 
   // The field panel inside the scroll area.
   QWidget* FieldPanel() const { return panel_; }
@@ -195,7 +196,6 @@ class TFensterEingabeFenster : public QDialog {
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
   void done(int result) override;
-  void reject() override;  // Esc and the window's close box act like "Abbruch"
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
