@@ -1,5 +1,6 @@
 #include "dialogs/entryfields.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -80,6 +81,15 @@ std::string CatalogueSlotCaption(const TKategorie& area, int slot) {
   const int kind = area.number_kind[slot - 1];
   if (kind == 5) return area.other_name + ":";
   return CatalogueKindPickerName(kind) + ":";
+}
+
+DialogSize EntryDialogSize(int content_width, int content_height, int screen_width,
+                           int screen_height, int scroll_bar_width) {
+  const int widest = screen_width - 10;
+  if (screen_height - 40 < content_height) {
+    return {std::min(content_width + scroll_bar_width, widest), screen_height - 40, true};
+  }
+  return {std::min(content_width, widest), content_height, false};
 }
 
 std::string EntryDialogTitle(EntryPurpose purpose, std::string_view area_name) {

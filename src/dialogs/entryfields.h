@@ -34,6 +34,18 @@ void StoreCatalogueNumber(TDaten& record, int kind, const std::string& text);
 // name of its free catalogue and ":".
 std::string CatalogueSlotCaption(const TKategorie& area, int slot);
 
+// The size of the entry dialog for its content (fields and buttons, in pixels) on a screen: the
+// content itself when it fits into the screen height less 40, else that height, with room for a
+// vertical scroll bar. Never wider than the screen less 10.
+struct DialogSize {
+  int width = 0;
+  int height = 0;
+  bool scrolls = false;
+  bool operator==(const DialogSize&) const = default;
+};
+DialogSize EntryDialogSize(int content_width, int content_height, int screen_width,
+                           int screen_height, int scroll_bar_width);
+
 // What the entry dialog is opened for; the commands caption it by EntryDialogTitle.
 enum class EntryPurpose { kNew, kChange, kDelete, kCut, kSearch, kFilter };
 

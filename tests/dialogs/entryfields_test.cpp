@@ -62,6 +62,14 @@ TEST(EntryFieldsTest, SlotCaptionsNameTheKindOrTheAreasFreeCatalogue) {
   EXPECT_EQ(CatalogueSlotCaption(area, 3), "Cohen-Nr.:");
 }
 
+TEST(EntryFieldsTest, DialogScrollsOnlyWhenTheScreenIsTooLow) {
+  EXPECT_EQ(EntryDialogSize(780, 700, 1280, 1024, 16), (DialogSize{780, 700, false}));
+  EXPECT_EQ(EntryDialogSize(780, 700, 1024, 600, 16), (DialogSize{796, 560, true}));
+  EXPECT_EQ(EntryDialogSize(780, 740, 1024, 780, 16), (DialogSize{780, 740, false}));
+  EXPECT_EQ(EntryDialogSize(780, 741, 1024, 780, 16), (DialogSize{796, 740, true}));
+  EXPECT_EQ(EntryDialogSize(1100, 500, 1024, 768, 16), (DialogSize{1014, 500, false}));
+}
+
 TEST(EntryFieldsTest, TitlesCarryTheAreaExceptForSearchAndFilter) {
   EXPECT_EQ(EntryDialogTitle(EntryPurpose::kNew, "Euro"), "Eingabe einer M\xFCnze - Euro");
   EXPECT_EQ(EntryDialogTitle(EntryPurpose::kChange, "Euro"), "\xC4ndern einer M\xFCnze - Euro");

@@ -333,14 +333,11 @@ void TFensterEingabeFenster::FitToScreen() {
   const QSize panel = panel_->sizeHint();
   const QMargins margins = layout()->contentsMargins();
   const int buttons = EingabeOk->sizeHint().height() + layout()->spacing();
-  const int width = panel.width() + margins.left() + margins.right();
-  const int height = panel.height() + buttons + margins.top() + margins.bottom() + 7;
-  if (available.height() - 40 < height) {
-    const int scroll_bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    resize(std::min(width + scroll_bar, available.width() - 10), available.height() - 40);
-  } else {
-    resize(std::min(width, available.width() - 10), height);
-  }
+  const DialogSize size = EntryDialogSize(
+      panel.width() + margins.left() + margins.right(),
+      panel.height() + buttons + margins.top() + margins.bottom() + 7, available.width(),
+      available.height(), style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+  resize(size.width, size.height);
 }
 
 void TFensterEingabeFenster::showEvent(QShowEvent* event) {
