@@ -18,6 +18,8 @@ TDateform::TDateform(const QDate& shown, const QDate& latest, QWidget* parent)
   MonthCalendar1->setLocale(QLocale(QLocale::German, QLocale::Germany));
   MonthCalendar1->setGridVisible(true);
   MonthCalendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+  // Wide enough for every short day name ("Mo.") and the month and year buttons.
+  MonthCalendar1->setMinimumSize(300, 200);
   MonthCalendar1->setMaximumDate(latest);
   MonthCalendar1->setSelectedDate(shown > latest ? latest : shown);
 

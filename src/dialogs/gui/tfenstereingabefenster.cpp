@@ -334,6 +334,8 @@ void TFensterEingabeFenster::ArrangeRows() {
     if (row.control->objectName() == kLastLeftRow) grid = right;
   }
   for (QGridLayout* column : {left, right, pictures}) {
+    // The shorter column keeps its rows at the top.
+    column->setRowStretch(column->rowCount(), 1);
     column->setColumnStretch(1, 1);
     column->setVerticalSpacing(4);
     column->setColumnMinimumWidth(1, 230);
