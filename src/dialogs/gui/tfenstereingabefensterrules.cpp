@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <algorithm>
+
 #include "dialogs/gui/picturechooser.h"
 #include "dialogs/gui/tdateform.h"
 #include "dialogs/gui/tfenstereingabefenster.h"
@@ -147,7 +149,16 @@ void TFensterEingabeFenster::LookupBoxExit(QComboBox* box) {
   for (const LookupBox& lookup : lookup_boxes_) {
     if (lookup.box != box) continue;
     std::vector<std::string>& list = (*services_.lookups)[lookup.list];
-    if (AddToLookupList(list, Text(box))) SetBoxItems(box, list);
+    const std::string text = Text(box);
+    // A text completed from an item, or typed in another case, takes the item's spelling.
+    const auto known = std::find_if(list.begin(), list.end(), [&text](const std::string& entry) {
+      return EqualAsciiUpper(entry, text);
+    });
+    if (known != list.end()) {
+      if (*known != text) box->setEditText(FromWin1252(*known));
+    } else if (AddToLookupList(list, text)) {
+      SetBoxItems(box, list);
+    }
     return;
   }
 }

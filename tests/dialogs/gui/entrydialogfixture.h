@@ -30,7 +30,7 @@ class ScriptedPictureChooser final : public gui::PictureChooser {
 
 // A collection with three areas and lookup lists for the entry dialog, German conventions and
 // the fixed day 15 June 2024 as today.
-//   1 "Deutschland (Euro)": no city, mint master, dealer, estimate; slot 3 on (Jäger)
+//   1 "Deutschland (Euro)": no city, mint master, dealer, estimate; with country; slot 3 on (Jäger)
 //   2 "Kaiserreich": slot 2 is the free catalogue "Krause", extra fields 1 and 3 named
 //   3 "Antike": no count, no catalogue numbers at all
 struct EntryDialogFixture {
@@ -41,6 +41,7 @@ struct EntryDialogFixture {
     euro->master = false;
     euro->dealer = false;
     euro->estimate = false;
+    euro->country = true;
     euro->number_active = {true, true, true};
     euro->RecomputeKindInUse();
     auto empire = std::make_unique<TKategorie>();

@@ -444,6 +444,23 @@ class EntryDialogTest : public QObject {
     QCOMPARE(d.EditedRecord()->purchasedate, *DayNumber(2004, 1, 3));
   }
 
+  void lookupBoxesCompleteTypedTexts() {
+    TDaten coin;
+    TFensterEingabeFenster& d = Open(EntryPurpose::kNew, coin);
+    d.show();
+    d.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    d.EingabeLand->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(d.EingabeLand->lineEdit(), "fra");
+    QCOMPARE(d.EingabeLand->currentText().toLower(), U("frankreich"));
+    d.EingabeQualitaet->setFocus(Qt::TabFocusReason);
+    QCOMPARE(d.EingabeLand->currentText(), U("Frankreich"));  // the list's spelling
+    QCOMPARE(f_->lookups[LookupList::kLaender].size(), std::size_t(3));
+    QTest::keyClicks(d.EingabeQualitaet->lineEdit(), "s");
+    QCOMPARE(d.EingabeQualitaet->currentText(), U("s"));  // the quality boxes do not complete
+    d.reject();
+  }
+
   void qualityCodeAndLongNameFollowEachOther() {
     TDaten coin;
     TFensterEingabeFenster& d = Open(EntryPurpose::kNew, coin);
@@ -485,7 +502,7 @@ class EntryDialogTest : public QObject {
       d.LookupBoxExit(d.EingabeHaendler);
       d.EingabeHaendler->setEditText("KROLL");
       d.LookupBoxExit(d.EingabeHaendler);
-      QCOMPARE(d.EingabeHaendler->currentText(), U("KROLL"));
+      QCOMPARE(d.EingabeHaendler->currentText(), U("Kroll"));
     }
     TFensterEingabeFenster& next = Open(EntryPurpose::kNew, coin);
     QStringList items;
