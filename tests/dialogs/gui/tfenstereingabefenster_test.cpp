@@ -189,6 +189,21 @@ class EntryDialogTest : public QObject {
     QCOMPARE(d.EditedRecord()->jaeger, std::string("J-300"));
   }
 
+  void slotKindOutsideTheKindsShowsAnErrorAndStoresNothing() {
+    f_->document.areas[0]->number_kind[0] = 7;
+    const auto coin = EntryDialogFixture::FullCoin(1);
+    TFensterEingabeFenster& d = Open(EntryPurpose::kChange, *coin);
+    QCOMPARE(d.ENummer1->text(), U("#ERROR"));
+    d.ENummer1->setText("S-999");
+    d.StoreRecord();
+    const TDaten& stored = *d.EditedRecord();
+    for (const std::string* number : {&stored.schoen, &stored.jaeger, &stored.yeoman, &stored.ric,
+                                      &stored.cohen, &stored.other1}) {
+      QVERIFY(*number != "S-999");
+    }
+    QCOMPARE(stored.schoen, std::string("S-100"));
+  }
+
   void deleteAndCutModes() {
     const auto coin = EntryDialogFixture::FullCoin(1);
     for (const bool cut : {false, true}) {
@@ -300,7 +315,7 @@ class EntryDialogTest : public QObject {
       shown.EingabeInventarnr->setText("42");
       shown.EingabePreis->setText("3,50");
       shown.Kategoriewahl->setCurrentIndex(1);
-      shown.KategoriewahlChange(1);
+      emit shown.Kategoriewahl->activated(1);  // as a pick from the list
       WhenModalShown<TFensterEingabeFenster>([&titles](TFensterEingabeFenster& again) {
         titles << again.windowTitle();
         QCOMPARE(again.EingabeMotiv1->currentText(), U("Eichenzweig"));
