@@ -16,19 +16,16 @@
 #include "dialogs/entryfields.h"
 #include "dialogs/lookuplists.h"
 #include "dialogs/windowplaces.h"
-#include "model/codepage.h"
 #include "model/collectiondocument.h"
 #include "model/datetime.h"
 #include "model/numberformat.h"
 #include "model/numbertext.h"
 #include "model/paths.h"
+#include "platform/widetext.h"
 #include "reports/detailviewtexts.h"
 
 namespace korvex::gui {
 namespace {
-
-QString FromWin1252(std::string_view text) { return QString::fromStdString(Win1252ToUtf8(text)); }
-std::string ToWin1252(const QString& text) { return Utf8ToWin1252(text.toStdString()); }
 
 constexpr int kPreviewSize = 160;
 
