@@ -19,6 +19,9 @@ korvex_add_library(korvex_mainwindow_gui
     gui/thauptfensterstart.cpp
     gui/thauptfensterdatei.cpp
     gui/thauptfensterexchange.cpp
+    gui/thauptfensteransicht.cpp
+    gui/tsortfenster.cpp
+    gui/tdatanz.cpp
     gui/tersatzfenster.cpp
     gui/tkategoriefenster.cpp
   LIBS korvex_core Qt6::Widgets Qt6::PrintSupport

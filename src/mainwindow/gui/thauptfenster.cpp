@@ -43,8 +43,7 @@ const QSet<QString>& CommandsWithoutDialog() {
       "MenuAnsichtOeffnen", "DatenPopUpOeffnen", "MenuDateiDrucken", "SpeedDruck",
       "MenuAnsichtGesamt", "SpeedGesamt", "MenuOnlineCheckUpdates", "MenuExtrasSuchen",
       "MenuExtrasWeitersuchen", "SpeedSuchen", "SpeedSuchenWeiter", "MenuExtrasFilterDefinieren",
-      "SpeedFilterFrei", "MenuAnsichtSortierung", "SpeedSortierung", "MenuAnsichtFelder",
-      "MenuHilfeHilfethemen"};
+      "SpeedFilterFrei", "MenuHilfeHilfethemen"};
   return names;
 }
 
@@ -142,6 +141,9 @@ void THauptfenster::ConnectCommands() {
   Connect("MenuExtrasOptionen", &THauptfenster::MenuExtrasOptionenClick);
   Connect("MenuExtrasHilfsDB", &THauptfenster::MenuExtrasHilfsDBClick);
   Connect("MenuHilfeUeber", &THauptfenster::MenuHilfeUeberClick);
+  Connect("MenuAnsichtSortierung", &THauptfenster::MenuAnsichtSortierungClick);
+  Connect("SpeedSortierung", &THauptfenster::MenuAnsichtSortierungClick);
+  Connect("MenuAnsichtFelder", &THauptfenster::ChooseFields);
   ConnectOnlineCommands();
   ConnectExchangeCommands();
 

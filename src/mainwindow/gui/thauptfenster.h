@@ -129,6 +129,9 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   void MenuExtrasSonderNummernkreiseClick();
   void MenuExtrasOptionenClick();
   void MenuExtrasHilfsDBClick();
+  void MenuAnsichtSortierungClick();
+  // "Angezeigte Felder...": the fields and alignments of the current view's columns.
+  void ChooseFields();
   void MenuDateiBeendenClick() { close(); }
   void MenuHilfeUeberClick();
   void StatuszeileDblClick(int x);
