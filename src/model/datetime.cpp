@@ -133,6 +133,11 @@ std::string FormatTime(double date_time, char separator) {
 }
 
 std::optional<double> ParseDate(std::string_view text, const FormatSettings& settings) {
+  return ParseDate(text, settings, LocalTimeNow().tm_year + 1900, ShortYear::kNearNow);
+}
+
+std::optional<double> ParseDate(std::string_view text, const FormatSettings& settings,
+                                int current_year, ShortYear short_year) {
   std::vector<int> numbers;
   std::vector<int> widths;
   std::size_t i = 0;
@@ -159,8 +164,6 @@ std::optional<double> ParseDate(std::string_view text, const FormatSettings& set
   }
   if (numbers.size() < 2) return std::nullopt;
 
-  const std::tm now = LocalTimeNow();
-  const int current_year = now.tm_year + 1900;
   std::string order = FieldOrder(settings.short_date_format);
   int day = 0, month = 0, year = current_year;
   bool year_given = numbers.size() == 3;
@@ -170,7 +173,9 @@ std::optional<double> ParseDate(std::string_view text, const FormatSettings& set
     else if (order[k] == 'm') month = numbers[k];
     else {
       year = numbers[k];
-      if (widths[k] <= 2) {
+      if (widths[k] <= 2 && short_year == ShortYear::kTwentyFirstCentury) {
+        year += 2000;
+      } else if (widths[k] <= 2) {
         year += current_year - current_year % 100;
         if (year > current_year + 50) year -= 100;
         else if (year < current_year - 50) year += 100;

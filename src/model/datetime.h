@@ -47,4 +47,14 @@ std::string FormatTime(double date_time, char separator);
 // Nothing when the text is no valid date.
 std::optional<double> ParseDate(std::string_view text, const FormatSettings& settings);
 
+// How a year of one or two digits is completed.
+enum class ShortYear {
+  kNearNow,             // within fifty years of the current year
+  kTwentyFirstCentury,  // yy is 20yy
+};
+
+// The same with the current year given instead of read from the clock.
+std::optional<double> ParseDate(std::string_view text, const FormatSettings& settings,
+                                int current_year, ShortYear short_year);
+
 }  // namespace korvex
