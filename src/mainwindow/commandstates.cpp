@@ -29,9 +29,8 @@ const std::vector<std::string_view>& CommandsWithoutWindow() {
       "MenuBearbeitenEinfuegen", "SpeedNeu", "SpeedAendern", "SpeedLoeschen", "SpeedAusschneiden",
       "SpeedKopieren", "SpeedEinfuegen", "DatenPopUpNeu", "DatenPopUpAendern", "DatenPopUpLoeschen",
       "MenuAnsichtOeffnen", "DatenPopUpOeffnen", "MenuDateiDrucken", "SpeedDruck",
-      "MenuAnsichtGesamt", "SpeedGesamt", "MenuOnlineCheckUpdates", "MenuExtrasSuchen",
-      "MenuExtrasWeitersuchen", "SpeedSuchen", "SpeedSuchenWeiter", "MenuExtrasFilterDefinieren",
-      "SpeedFilterFrei", "MenuHilfeHilfethemen"};
+      "MenuAnsichtGesamt", "SpeedGesamt", "MenuOnlineCheckUpdates",
+      "MenuHilfeHilfethemen"};
   return names;
 }
 
