@@ -9,13 +9,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/codepage.h"
 #include "model/fieldcatalogue.h"
+#include "platform/widetext.h"
 
 namespace korvex {
 namespace {
-
-QString FromWin1252(const std::string& text) { return QString::fromStdString(Win1252ToUtf8(text)); }
 
 // The check boxes stand in columns of this many rows, in field-type order.
 constexpr int kRowsPerColumn = 16;

@@ -10,8 +10,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "model/codepage.h"
 #include "model/fieldcatalogue.h"
+#include "platform/widetext.h"
 
 namespace korvex {
 
@@ -66,7 +66,7 @@ void TSortFenster::BuildRow(int row) {
   list->setObjectName(QStringLiteral("Sortierung") + number);
   list->addItem(QString());
   for (int type = 1; type <= kFieldCount; ++type) {
-    list->addItem(QString::fromStdString(Win1252ToUtf8(FieldListCaption(type, true))));
+    list->addItem(FromWin1252(FieldListCaption(type, true)));
   }
   list->setMinimumContentsLength(22);
   auto* up = new QRadioButton(QStringLiteral("Aufsteigend"), box);
