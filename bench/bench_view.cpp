@@ -10,10 +10,12 @@
 
 #include "benchsizes.h"
 #include "mainwindow/coinfilter.h"
+#include "mainwindow/coinsearch.h"
 #include "mainwindow/gridcolumns.h"
 #include "mainwindow/gridview.h"
 #include "mainwindow/sorting.h"
 #include "model/fieldcatalogue.h"
+#include "platform/messages.h"
 #include "samplefiles.h"
 
 namespace korvex::bench {
@@ -135,6 +137,70 @@ void SumDisplayOrder(benchmark::State& state, int coins) {
   }
 }
 
+// A dealer that only the last coin of the collection order has; the search has to walk to it.
+const std::string kOnlyDealer = "Nachlass Vogel";
+
+// Messages are not expected: the searched text is always found.
+class NoMessages final : public MessageService {
+ public:
+  MessageAnswer Show(MessageKind, const std::string&, MessageButtons, const std::string&) override {
+    return MessageAnswer::kOk;
+  }
+};
+
+// The search of "Suchen..." for a text only the last coin holds, from the first coin, in part-text
+// mode and without regard to letter case, as the dialog starts.
+void SearchLastCoin(benchmark::State& state, int coins) {
+  CollectionDocument& doc = Collection(coins);
+  doc.RebuildDisplayOrder();
+  TDaten* last = doc.LastCoin();
+  const std::string dealer = last->dealer;
+  last->dealer = kOnlyDealer;
+  std::unique_ptr<TDaten> criteria = NewSearchTemplate();
+  criteria->dealer = "nachlass vogel";
+  CoinSearch search;
+  search.Start(std::move(criteria), MatchSwitches{}, true);
+  NoMessages messages;
+  TDaten* found = nullptr;
+  for (auto _ : state) {
+    found = search.SearchFrom(doc.first_coin, messages);
+    benchmark::DoNotOptimize(found);
+  }
+  if (found != last) state.SkipWithError("the search did not find the last coin");
+  last->dealer = dealer;
+}
+
+// A free filter with three text criteria that must all match (country, currency, obverse motive),
+// applied to every coin of the display order.
+void FilterThreeTexts(benchmark::State& state, int coins) {
+  CollectionDocument& doc = Collection(coins);
+  doc.RebuildDisplayOrder();
+  std::unique_ptr<TDaten> criteria = NewFilterTemplate();
+  criteria->country = "deutsch";
+  criteria->currency = "mark";
+  criteria->av_motive = "adler";
+  CoinFilter filter;
+  filter.SetFreeFilter(std::move(criteria), MatchSwitches{});
+  int passed = 0;
+  for (auto _ : state) {
+    passed = 0;
+    for (const TDaten* coin = doc.first_shown; coin; coin = coin->display_next) passed += filter.Accepts(*coin);
+    benchmark::DoNotOptimize(passed);
+  }
+  if (passed == 0) state.SkipWithError("the filter passes no coin");
+}
+
+// The floor of both: walking the display order and comparing one text field with a given text.
+void CompareOneField(benchmark::State& state, int coins) {
+  CollectionDocument& doc = Collection(coins);
+  doc.RebuildDisplayOrder();
+  for (auto _ : state) {
+    int equal = 0;
+    for (const TDaten* coin = doc.first_shown; coin; coin = coin->display_next) equal += coin->dealer == kOnlyDealer;
+    benchmark::DoNotOptimize(equal);
+  }
+}
+
 // One screen of the all-coins view after scrolling to its middle: only these cells are formatted,
 // so the time must not grow with the collection.
 void FormatScreen(benchmark::State& state, int coins) {
@@ -169,5 +235,8 @@ int main(int argc, char** argv) {
       {"grid one area filtered", GridAreaFiltered},
       {"ref sum display order", SumDisplayOrder},
       {"grid format one screen", FormatScreen},
+      {"search last coin", SearchLastCoin},
+      {"free filter three texts", FilterThreeTexts},
+      {"ref compare one field", CompareOneField},
   });
 }

@@ -26,6 +26,8 @@ ROWS = [
     ("grid all coins filtered", "ref sum display order", None, 50.0),
     ("grid one area filtered", "ref sum display order", None, 50.0),
     ("grid format one screen", None, None, None),
+    ("search last coin", "ref compare one field", 3.0, None),
+    ("free filter three texts", "ref compare one field", 3.0, None),
     ("export text", "ref write bytes", None, 2000.0),
     ("import text", "ref read+split", None, 2000.0),
     ("decimal point text", "ref replace char", None, None),

@@ -28,9 +28,7 @@ const std::vector<std::string_view>& CommandsWithoutWindow() {
       "MenuBearbeitenLoeschen", "MenuBearbeitenAusschneiden", "MenuBearbeitenKopieren",
       "MenuBearbeitenEinfuegen", "SpeedNeu", "SpeedAendern", "SpeedLoeschen", "SpeedAusschneiden",
       "SpeedKopieren", "SpeedEinfuegen", "DatenPopUpNeu", "DatenPopUpAendern", "DatenPopUpLoeschen",
-      "MenuAnsichtOeffnen", "DatenPopUpOeffnen", "MenuOnlineCheckUpdates", "MenuExtrasSuchen",
-      "MenuExtrasWeitersuchen", "SpeedSuchen", "SpeedSuchenWeiter", "MenuExtrasFilterDefinieren",
-      "SpeedFilterFrei", "MenuAnsichtSortierung", "SpeedSortierung", "MenuAnsichtFelder",
+      "MenuAnsichtOeffnen", "DatenPopUpOeffnen", "MenuOnlineCheckUpdates",
       "MenuHilfeHilfethemen"};
   return names;
 }

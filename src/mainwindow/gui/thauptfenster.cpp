@@ -144,6 +144,15 @@ void THauptfenster::ConnectCommands() {
   Connect("MenuExtrasOptionen", &THauptfenster::MenuExtrasOptionenClick);
   Connect("MenuExtrasHilfsDB", &THauptfenster::MenuExtrasHilfsDBClick);
   Connect("MenuHilfeUeber", &THauptfenster::MenuHilfeUeberClick);
+  Connect("MenuAnsichtSortierung", &THauptfenster::MenuAnsichtSortierungClick);
+  Connect("SpeedSortierung", &THauptfenster::MenuAnsichtSortierungClick);
+  Connect("MenuAnsichtFelder", &THauptfenster::ChooseFields);
+  Connect("MenuExtrasFilterDefinieren", &THauptfenster::MenuExtrasFilterDefinierenClick);
+  Connect("SpeedFilterFrei", &THauptfenster::MenuExtrasFilterDefinierenClick);
+  Connect("MenuExtrasSuchen", &THauptfenster::MenuExtrasSuchenClick);
+  Connect("SpeedSuchen", &THauptfenster::MenuExtrasSuchenClick);
+  Connect("MenuExtrasWeitersuchen", &THauptfenster::MenuExtrasWeitersuchenClick);
+  Connect("SpeedSuchenWeiter", &THauptfenster::MenuExtrasWeitersuchenClick);
   ConnectOnlineCommands();
   ConnectExchangeCommands();
   ConnectReportCommands();

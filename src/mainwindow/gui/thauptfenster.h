@@ -12,6 +12,8 @@
 #include "dialogs/windowplaces.h"
 #include "files/textexport.h"
 #include "mainwindow/coinfilter.h"
+#include "mainwindow/coinsearch.h"
+#include "dialogs/entryfields.h"
 #include "mainwindow/commandstates.h"
 #include "mainwindow/gui/autosavegate.h"
 #include "mainwindow/gui/viewgridcontent.h"
@@ -24,6 +26,10 @@ class QAction;
 class QIcon;
 class QMenu;
 class QToolBar;
+
+namespace korvex::gui {
+class TFensterEingabeFenster;
+}
 
 namespace korvex {
 
@@ -139,6 +145,18 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   void MenuDateiDruckenClick() { PrintShownList(true); }
   void SpeedDruckClick() { PrintShownList(false); }
   void MenuAnsichtGesamtClick();
+  void MenuAnsichtSortierungClick();
+  // "Angezeigte Felder...": the fields and alignments of the current view's columns.
+  void ChooseFields();
+  void MenuExtrasFilterDefinierenClick();
+  void MenuExtrasSuchenClick();
+  void MenuExtrasWeitersuchenClick();
+  // The search from `record` on in collection order: selects the find, showing its area when an
+  // area is shown, and enables "&Weitersuchen" when a record follows it.
+  void SearchFrom(TDaten* record);
+  // Takes a coin out of the document, moving the search continuation past it; the next row build
+  // sorts.
+  std::unique_ptr<TDaten> RemoveCoin(TDaten* coin);
   void MenuDateiBeendenClick() { close(); }
   void MenuHilfeUeberClick();
   void StatuszeileDblClick(int x);
@@ -211,6 +229,9 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   // Copies the current view's layout to every view when the settings ask for it; `after_drag`
   // tells a width drag from a new field choice.
   void OfferUniformLayout(bool after_drag);
+  // The entry dialog set up for a search or filter template, and its template options.
+  std::unique_ptr<gui::TFensterEingabeFenster> TemplateDialog(EntryPurpose purpose);
+  void ShowTemplateOptions(gui::TFensterEingabeFenster& dialog, const MatchSwitches& switches);
 
   CollectionDocument document_;
   FormatSettings format_;
@@ -218,6 +239,7 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   WindowPlaces places_;
   LookupLists lookup_lists_;
   CoinFilter filter_;
+  CoinSearch search_;
   ViewGridContent grid_content_;
   StatusProgress progress_;
   QString application_title_;

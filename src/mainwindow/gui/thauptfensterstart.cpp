@@ -190,6 +190,8 @@ void THauptfenster::closeEvent(QCloseEvent* event) {
 
 void THauptfenster::CloseDocument() {
   document_.has_name = false;
+  search_.ForgetRecords();
+  ApplyCommandStates({{"MenuExtrasWeitersuchen", false}, {"SpeedSuchenWeiter", false}});
   for (TDaten* coin = document_.first_coin; coin;) {
     TDaten* next = coin->next;
     document_.Remove(coin);
