@@ -199,6 +199,7 @@ TEST_F(RecordCommandsTest, PasteNumbersFreshlySortsAndAsksPerCoin) {
 }
 
 TEST_F(RecordCommandsTest, PasteStoppedByABrokenCoinKeepsTheCoinsBeforeIt) {
+  doc().current_view = 2;
   std::string text = ThreeCoinText(doc(), *Coin(2));
   // The second coin loses its required `item` attribute.
   const size_t second = text.find("<mint ", text.find("<mint ") + 1);

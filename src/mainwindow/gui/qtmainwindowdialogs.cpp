@@ -1,11 +1,16 @@
 #include "mainwindow/gui/qtmainwindowdialogs.h"
 
+#include <QDialog>
+
 #include "dialogs/areadefinition/tdefkat.h"
 #include "dialogs/gui/tmainform.h"
 #include "dialogs/gui/toptionen.h"
 #include "dialogs/gui/tpasswort.h"
 
 namespace korvex {
+
+int MainWindowDialogs::ExecModal(QDialog& dialog) { return dialog.exec(); }
+
 
 QtMainWindowDialogs::QtMainWindowDialogs(MessageService& messages, QWidget* parent)
     : messages_(messages),

@@ -17,6 +17,7 @@
 #include "mainwindow/gui/qtmainwindowdialogs.h"
 #include "mainwindow/gui/qtmessageservice.h"
 #include "mainwindow/gui/mainwindowcommands.h"
+#include "mainwindow/gui/recordcommands.h"
 #include "mainwindow/gui/statuszeile.h"
 #include "mainwindow/gui/toolbaricons.h"
 #include "mainwindow/gui/uniformlayout.h"
@@ -36,10 +37,6 @@ QString FromWin1252(const std::string& text) { return QString::fromStdString(Win
 // Commands whose dialogs or windows the program does not have: they stay disabled.
 const QSet<QString>& CommandsWithoutDialog() {
   static const QSet<QString> names = {
-      "MenuBearbeitenNeu", "MenuBearbeitenAendern", "MenuBearbeitenPreisaendern",
-      "MenuBearbeitenLoeschen", "MenuBearbeitenAusschneiden", "MenuBearbeitenKopieren",
-      "MenuBearbeitenEinfuegen", "SpeedNeu", "SpeedAendern", "SpeedLoeschen", "SpeedAusschneiden",
-      "SpeedKopieren", "SpeedEinfuegen", "DatenPopUpNeu", "DatenPopUpAendern", "DatenPopUpLoeschen",
       "MenuAnsichtOeffnen", "DatenPopUpOeffnen", "MenuDateiDrucken", "SpeedDruck",
       "MenuAnsichtGesamt", "SpeedGesamt", "MenuOnlineCheckUpdates", "MenuExtrasSuchen",
       "MenuExtrasWeitersuchen", "SpeedSuchen", "SpeedSuchenWeiter", "MenuExtrasFilterDefinieren",
@@ -73,6 +70,7 @@ THauptfenster::THauptfenster(MainWindowServices services, QWidget* parent)
   connect(&speicher_intervall_, &QTimer::timeout, this, &THauptfenster::AutosaveTick);
 
   ConnectCommands();
+  record_commands_ = std::make_unique<RecordCommands>(*this);
   SetInitialCommandStates();
   // Before the first document is shown there is no view at all.
   document_.current_view = 0;
@@ -305,7 +303,9 @@ void THauptfenster::ShowView(int view) {
                        writable && !all_coins);
   }
   UpdateViewChecks();
-  if (!all_coins && document_.current_view != 0 && writable) SetCommandEnabled("MenuBearbeitenEinfuegen", true);
+  if (!all_coins && document_.current_view != 0 && writable) {
+    SetCommandsEnabled({"MenuBearbeitenEinfuegen", "SpeedEinfuegen"}, true);
+  }
   UpdateTitle();
   BuildHeaders();
   BuildRows();
