@@ -69,11 +69,19 @@ void ChangeCoinToView(benchmark::State& state, int coins) {
   }
 }
 
-// The reference: sorting the same collection, already in order, by the same keys.
+// The reference: the plain sort of the same collection in the same state, the changed coin at
+// the head of the collection order.
 void SortSameCollection(benchmark::State& state, int coins) {
   CollectionDocument& doc = Collection(coins);
   const FormatSettings settings = FormatSettings::German();
-  for (auto _ : state) SortCollection(doc, settings);
+  for (auto _ : state) {
+    state.PauseTiming();
+    TDaten* coin = MiddleCoinOfArea(doc);
+    coin->catalogue += 1;
+    TakeOverChangedCoin(doc, coin, 46000.0);
+    state.ResumeTiming();
+    SortCollection(doc, settings);
+  }
 }
 
 // A clipboard text holding `count` coins of the collection.

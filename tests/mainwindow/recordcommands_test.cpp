@@ -10,7 +10,7 @@
 #include "mainwindow/recordbookkeeping.h"
 #include "model/codepage.h"
 #include "model/paths.h"
-#include "view/coinbuilder.h"
+#include "common/coinbuilder.h"
 
 namespace korvex {
 namespace {

@@ -18,9 +18,9 @@
 #include "mainwindow/gui/tpreisfenster.h"
 #include "mainwindow/quickprice.h"
 #include "mainwindow/recordbookkeeping.h"
-#include "model/codepage.h"
 #include "model/datetime.h"
 #include "platform/messages.h"
+#include "platform/widetext.h"
 
 namespace korvex {
 namespace {
@@ -87,8 +87,7 @@ std::unique_ptr<gui::TFensterEingabeFenster> RecordCommands::CreateEntryDialog()
 }
 
 void RecordCommands::ShowEntryDialog(gui::TFensterEingabeFenster& dialog, EntryPurpose purpose) {
-  dialog.setWindowTitle(QString::fromStdString(
-      Win1252ToUtf8(EntryDialogTitle(purpose, window_.AreaName(dialog.AreaIndex)))));
+  dialog.setWindowTitle(FromWin1252(EntryDialogTitle(purpose, window_.AreaName(dialog.AreaIndex))));
   dialog.EingabeOkPressed = false;
   Exec(dialog);
 }
@@ -258,8 +257,7 @@ void RecordCommands::MenuBearbeitenPreisaendernClick() {
     dialog.ShowCoin(QuickPriceTextsFor(*coin, doc, window_.Format()), coin->next != nullptr);
     const int result = Exec(dialog);
     if (result == QDialog::Rejected) break;
-    StoreQuickPrices(*coin, Utf8ToWin1252(dialog.Preis->text().toStdString()),
-                     Utf8ToWin1252(dialog.Schaetzwert->text().toStdString()));
+    StoreQuickPrices(*coin, ToWin1252(dialog.Preis->text()), ToWin1252(dialog.Schaetzwert->text()));
     window_.SetModified(true);
     if (result != TPreisfenster::kNaechste) break;
     TDaten* next = NextQuickPriceCoin(doc, *coin);

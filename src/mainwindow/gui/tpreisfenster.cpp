@@ -7,12 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/codepage.h"
+#include "platform/widetext.h"
 
 namespace korvex {
 namespace {
-
-QString FromWin1252(const std::string& text) { return QString::fromStdString(Win1252ToUtf8(text)); }
 
 template <typename Widget>
 Widget* Named(Widget* widget, const char* name) {

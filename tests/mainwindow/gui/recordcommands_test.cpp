@@ -20,7 +20,7 @@
 #include "mainwindow/coinpaste.h"
 #include "mainwindow/gui/datenbereich.h"
 #include "mainwindow/gui/tpreisfenster.h"
-#include "mainwindow/mainwindowharness.h"
+#include "mainwindow/gui/mainwindowharness.h"
 #include "model/codepage.h"
 #include "model/paths.h"
 
