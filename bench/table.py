@@ -28,12 +28,13 @@ ROWS = [
     ("grid format one screen", None, None, None),
     ("export text", "ref write bytes", None, 2000.0),
     ("import text", "ref read+split", None, 2000.0),
+    ("decimal point text", "ref replace char", None, None),
     ("change coin to view", "ref sort same collection", 1.5, 150.0),
     # Ten times the coins pasted may take at most fifteen times as long (never quadratic).
     ("paste 1000 coins", "paste 100 coins", 15.0, None),
 ]
 # Operations whose growth from 10,000 to 100,000 coins must stay below 15 (never quadratic).
-SCALING = ["sort standard order", "sort five keys", "ref stable sort by price"]
+SCALING = ["sort standard order", "sort five keys", "ref stable sort by price", "decimal point text"]
 SCALING_LIMIT = 15.0
 MEMORY_LIMIT = 2.0  # memory held after opening, as a multiple of the XML size
 
