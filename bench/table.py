@@ -32,6 +32,9 @@ ROWS = [
     ("import text", "ref read+split", None, 2000.0),
     ("decimal point text", "ref replace char", None, None),
     ("print list to PDF", "ref format grid cells", None, None),
+    ("change coin to view", "ref sort same collection", 1.5, 150.0),
+    # Ten times the coins pasted may take at most fifteen times as long (never quadratic).
+    ("paste 1000 coins", "paste 100 coins", 15.0, None),
 ]
 # Operations whose growth from 10,000 to 100,000 coins must stay below their limit (never
 # quadratic).

@@ -24,10 +24,6 @@ void SetFilterButtons(CommandStates& states, bool enabled) {
 
 const std::vector<std::string_view>& CommandsWithoutWindow() {
   static const std::vector<std::string_view> names = {
-      "MenuBearbeitenNeu", "MenuBearbeitenAendern", "MenuBearbeitenPreisaendern",
-      "MenuBearbeitenLoeschen", "MenuBearbeitenAusschneiden", "MenuBearbeitenKopieren",
-      "MenuBearbeitenEinfuegen", "SpeedNeu", "SpeedAendern", "SpeedLoeschen", "SpeedAusschneiden",
-      "SpeedKopieren", "SpeedEinfuegen", "DatenPopUpNeu", "DatenPopUpAendern", "DatenPopUpLoeschen",
       "MenuAnsichtOeffnen", "DatenPopUpOeffnen", "MenuOnlineCheckUpdates",
       "MenuHilfeHilfethemen"};
   return names;
@@ -97,7 +93,8 @@ CommandStates ViewCommandStates(int view, bool writable, bool area_exists) {
     Set(states, {"MenuBearbeiten"}, true);
     Set(states, {"MenuBearbeitenNeu", "DatenPopUpNeu", "SpeedNeu", "MenuExtrasSonderNummernkreise"},
         writable && !all_coins);
-    if (!all_coins && writable) Set(states, {"MenuBearbeitenEinfuegen"}, true);
+    // The paste button follows its menu item.
+    if (!all_coins && writable) Set(states, {"MenuBearbeitenEinfuegen", "SpeedEinfuegen"}, true);
   }
   Set(states, {"MenuDateiExportierenKategorie", "DatenPopUpExportierenKategorie"}, !all_coins && area_exists);
   return states;

@@ -75,6 +75,7 @@ TEST(CommandStatesTest, NewCoinsOnlyInAWritableAreaView) {
   EXPECT_TRUE(Enabled(area, "MenuBearbeitenNeu"));
   EXPECT_TRUE(Enabled(area, "MenuExtrasSonderNummernkreise"));
   EXPECT_TRUE(Enabled(area, "MenuBearbeitenEinfuegen"));
+  EXPECT_TRUE(Enabled(area, "SpeedEinfuegen"));
   EXPECT_TRUE(Enabled(area, "MenuDateiExportierenKategorie"));
 
   const auto all = Applied({ViewCommandStates(kAllCoinsView, true, false)});

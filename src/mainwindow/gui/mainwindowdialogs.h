@@ -9,6 +9,8 @@
 #include "files/legacynumberassignment.h"
 #include "files/textimportquestions.h"
 
+class QDialog;
+
 namespace korvex {
 
 class CollectionDocument;
@@ -27,6 +29,10 @@ class MainWindowDialogs {
   };
 
   virtual ~MainWindowDialogs() = default;
+
+  // Shows a dialog that a command has set up (the entry dialog, the price dialog) modally and
+  // returns its result; tests work the dialog's controls here instead of a person.
+  virtual int ExecModal(QDialog& dialog);
 
   // "&Passwort...": the setting form of the password dialog.
   virtual PasswordAnswer AskNewPassword() = 0;

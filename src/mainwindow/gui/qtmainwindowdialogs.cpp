@@ -1,5 +1,7 @@
 #include "mainwindow/gui/qtmainwindowdialogs.h"
 
+#include <QDialog>
+
 #include "dialogs/gui/tdefkat.h"
 #include "dialogs/gui/tmainform.h"
 #include "dialogs/gui/toptionen.h"
@@ -7,6 +9,9 @@
 #include "mainwindow/gui/waitwindowprogress.h"
 
 namespace korvex {
+
+int MainWindowDialogs::ExecModal(QDialog& dialog) { return dialog.exec(); }
+
 
 QtMainWindowDialogs::QtMainWindowDialogs(MessageService& messages, QWidget* parent)
     : messages_(messages),

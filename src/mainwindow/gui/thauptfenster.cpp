@@ -19,6 +19,7 @@
 #include "mainwindow/gui/mainwindowdialogs.h"
 #include "mainwindow/gui/qtmainwindowdialogs.h"
 #include "mainwindow/gui/qtmessageservice.h"
+#include "mainwindow/gui/recordcommands.h"
 #include "mainwindow/gui/statuszeile.h"
 #include "mainwindow/gui/toolbaricons.h"
 #include "mainwindow/sorting.h"
@@ -68,6 +69,7 @@ THauptfenster::THauptfenster(MainWindowServices services, QWidget* parent)
   connect(&speicher_intervall_, &QTimer::timeout, &autosave_gate_, &AutosaveGate::Tick);
 
   ConnectCommands();
+  record_commands_ = std::make_unique<RecordCommands>(*this);
   SetInitialCommandStates();
   // Before the first document is shown there is no view at all.
   document_.current_view = 0;

@@ -40,6 +40,7 @@ class MainWindowDialogs;
 class MessageService;
 class PasswordPrompt;
 class PrinterChoice;
+class RecordCommands;
 class SettingsStore;
 class TDatenbereich;
 class TStatuszeile;
@@ -76,6 +77,9 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   CollectionDocument& Document() { return document_; }
   const CollectionDocument& Document() const { return document_; }
   MainWindowCommands& Commands() const { return *commands_; }
+  RecordCommands& Records() const { return *record_commands_; }
+  MessageService& Messages() const { return *services_.messages; }
+  MainWindowDialogs& Dialogs() const { return *services_.dialogs; }
   TDatenbereich* Datenbereich() const { return datenbereich_; }
   TStatuszeile* Statuszeile() const { return statuszeile_; }
   QTimer* SpeicherIntervall() { return &speicher_intervall_; }
@@ -86,6 +90,10 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   const FormatSettings& Format() const { return format_; }
   const ProgramSettings& Settings() const { return settings_; }
   const LookupLists& Lookups() const { return lookup_lists_; }
+  // The entry dialog adds new texts to the lists.
+  LookupLists& EditableLookups() { return lookup_lists_; }
+  WindowPlaces& Places() { return places_; }
+  const CoinFilter& Filter() const { return filter_; }
   const GridView& Grid() const { return grid_content_.view(); }
   // "Korvex", and " - " with the file title while the document has a file name: the text the
   // task bar would show for the application.
@@ -116,6 +124,8 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   void BuildRows();
   TDaten* CoinOfRow() const;
   void SelectCoin(const TDaten* coin);
+  // The next row build sorts the collection first.
+  void SetNeedsResort() { needs_resort_ = true; }
 
   // Opens a collection file as the start-up does: true when the document was read.
   bool OpenAtStart(const std::string& path);
@@ -254,6 +264,7 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   MainWindowServices services_;
 
   std::unique_ptr<MainWindowCommands> commands_;
+  std::unique_ptr<RecordCommands> record_commands_;
   TDatenbereich* datenbereich_ = nullptr;
   TStatuszeile* statuszeile_ = nullptr;
   QTimer speicher_intervall_;

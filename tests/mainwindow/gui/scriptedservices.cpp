@@ -1,5 +1,7 @@
 #include "mainwindow/gui/scriptedservices.h"
 
+#include <QTimer>
+
 namespace korvex::test {
 
 std::optional<FileChoice> ScriptedFileDialogs::Next() {
@@ -73,6 +75,28 @@ MainWindowDialogs::OptionsOutcome ScriptedDialogs::ShowOptions(SettingsStore&, P
                                                                 WindowPlaces&, const std::string&) {
   ++options_dialogs;
   return options ? options(settings) : OptionsOutcome{};
+}
+
+int ScriptedDialogs::ExecModal(QDialog& dialog) {
+  std::function<void(QDialog&)> script;
+  if (modal_scripts.empty()) {
+    ++unscripted_dialogs;
+    script = [](QDialog& shown) { shown.reject(); };
+  } else {
+    script = std::move(modal_scripts.front());
+    modal_scripts.pop_front();
+  }
+  // The script runs once the dialog is shown and its event loop runs.
+  QTimer::singleShot(0, &dialog, [&dialog, script, this] {
+    modal_titles.push_back(dialog.windowTitle());
+    script(dialog);
+    // A script that forgot to close its dialog must not hang the test.
+    if (dialog.isVisible()) {
+      ++unclosed_dialogs;
+      dialog.reject();
+    }
+  });
+  return dialog.exec();
 }
 
 }  // namespace korvex::test

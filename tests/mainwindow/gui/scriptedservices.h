@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDialog>
+#include <QString>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -113,6 +115,15 @@ class ScriptedDialogs final : public MainWindowDialogs {
 
   ScriptedLegacyNumbers legacy_numbers;
   LegacyNumberAssignment& LegacyNumbers() override { return legacy_numbers; }
+
+  // The entry and price dialogs: each showing takes the next script, which works the open
+  // dialog's controls and closes it as a person would. A showing without a script is cancelled
+  // and counted in `unscripted_dialogs`. The titles of all showings are recorded.
+  std::deque<std::function<void(QDialog&)>> modal_scripts;
+  std::vector<QString> modal_titles;
+  int unscripted_dialogs = 0;
+  int unclosed_dialogs = 0;  // scripts that left their dialog open; it was cancelled
+  int ExecModal(QDialog& dialog) override;
 };
 
 }  // namespace korvex::test

@@ -1,0 +1,142 @@
+// The record commands on large collections: taking over a changed coin up to the rebuilt, sorted
+// view, beside the plain sort of the same collection; pasting many coins at once.
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include <benchmark/benchmark.h>
+
+#include "benchsizes.h"
+#include "mainwindow/coinclipboard.h"
+#include "mainwindow/coinfilter.h"
+#include "mainwindow/coinpaste.h"
+#include "mainwindow/gridview.h"
+#include "mainwindow/recordbookkeeping.h"
+#include "mainwindow/sorting.h"
+#include "model/rounding.h"
+#include "samplefiles.h"
+
+namespace korvex::bench {
+namespace {
+
+// The area the view shows while a coin is changed.
+constexpr int kShownArea = 3;
+
+// Pasting asks nothing here; an unexpected question is answered with "Nein".
+class NoQuestions final : public MessageService {
+ public:
+  MessageAnswer Show(MessageKind, const std::string&, MessageButtons, const std::string&) override {
+    return MessageAnswer::kNo;
+  }
+};
+
+// A generated collection, sorted once, so that every run starts from the order a session has.
+CollectionDocument& Collection(int coins) {
+  static std::map<int, std::unique_ptr<CollectionDocument>> samples;
+  std::unique_ptr<CollectionDocument>& doc = samples[coins];
+  if (!doc) {
+    doc = GeneratedDocument(coins);
+    doc->current_view = kShownArea;
+    SortCollection(*doc, FormatSettings::German());
+  }
+  return *doc;
+}
+
+// The coin in the middle of the shown area, as the selected row.
+TDaten* MiddleCoinOfArea(CollectionDocument& doc) {
+  GridView grid(doc);
+  grid.Rebuild(CoinFilter{});
+  return grid.CoinOfRow(grid.ShownCount() / 2);
+}
+
+// From OK in the change dialog to the selected row: the coin to the head, the sort the next row
+// build runs, the view with its totals and the row of the coin.
+void ChangeCoinToView(benchmark::State& state, int coins) {
+  CollectionDocument& doc = Collection(coins);
+  const FormatSettings settings = FormatSettings::German();
+  const CoinFilter filter;
+  GridView grid(doc);
+  for (auto _ : state) {
+    state.PauseTiming();
+    TDaten* coin = MiddleCoinOfArea(doc);
+    coin->catalogue += 1;
+    state.ResumeTiming();
+    TakeOverChangedCoin(doc, coin, 46000.0);
+    SortCollection(doc, settings);
+    grid.Rebuild(filter);
+    benchmark::DoNotOptimize(grid.RowOfCoin(coin));
+  }
+}
+
+// The reference: the plain sort of the same collection in the same state, the changed coin at
+// the head of the collection order.
+void SortSameCollection(benchmark::State& state, int coins) {
+  CollectionDocument& doc = Collection(coins);
+  const FormatSettings settings = FormatSettings::German();
+  for (auto _ : state) {
+    state.PauseTiming();
+    TDaten* coin = MiddleCoinOfArea(doc);
+    coin->catalogue += 1;
+    TakeOverChangedCoin(doc, coin, 46000.0);
+    state.ResumeTiming();
+    SortCollection(doc, settings);
+  }
+}
+
+// A clipboard text holding `count` coins of the collection.
+std::string ClipboardOf(const CollectionDocument& doc, int count) {
+  const std::string one = CoinClipboardText(*doc.first_coin, doc);
+  const size_t begin = one.find("<mint ");
+  const size_t end = one.find("</mintlist>");
+  std::string text = one.substr(0, begin);
+  int written = 0;
+  for (const TDaten* coin = doc.first_coin; coin && written < count; coin = coin->next, ++written) {
+    const std::string single = CoinClipboardText(*coin, doc);
+    text += single.substr(begin, single.find("</mintlist>") - begin);
+  }
+  return text + one.substr(end);
+}
+
+// Takes the pasted coins (numbers above `highest`) out again.
+void RemovePasted(CollectionDocument& doc, int highest) {
+  for (TDaten* coin = doc.first_coin; coin;) {
+    TDaten* next = coin->next;
+    if (InventoryNumberValue(coin->item) > highest) doc.Remove(coin);
+    coin = next;
+  }
+  doc.highest_item = highest;
+}
+
+void Paste(benchmark::State& state, int coins, int pasted) {
+  CollectionDocument& doc = Collection(coins);
+  doc.current_view = kAllCoinsView;
+  const std::string text = ClipboardOf(doc, pasted);
+  const FormatSettings settings = FormatSettings::German();
+  NoQuestions messages;
+  const int highest = doc.highest_item;
+  for (auto _ : state) {
+    const PasteOutcome outcome = PasteCoins(doc, text, settings, PictureCopyOption::kNever, messages);
+    if (outcome.pasted != pasted) state.SkipWithError("not every coin was pasted");
+    state.PauseTiming();
+    RemovePasted(doc, highest);
+    state.ResumeTiming();
+  }
+  doc.current_view = kShownArea;
+}
+
+void Paste100(benchmark::State& state, int coins) { Paste(state, coins, 100); }
+void Paste1000(benchmark::State& state, int coins) { Paste(state, coins, 1000); }
+
+}  // namespace
+}  // namespace korvex::bench
+
+int main(int argc, char** argv) {
+  using namespace korvex::bench;
+  return RunBySize(argc, argv, {
+      {"change coin to view", ChangeCoinToView},
+      {"ref sort same collection", SortSameCollection},
+      {"paste 1000 coins", Paste1000},
+      {"paste 100 coins", Paste100},
+  });
+}
