@@ -57,6 +57,9 @@ bool TBildfenster::ShowPicture(const std::string& name, const std::string& pictu
   FitPicture();
   Place(reference, accompanied);
   show();
+  // The frame's size is known once the window is shown; placing again puts the frame's edges
+  // exactly where the place option asks.
+  Place(reference, accompanied);
   return true;
 }
 
