@@ -88,7 +88,10 @@ void TBildfenster::Place(const TBildfenster* reference, const QRect& accompanied
   // Before the first show the frame is not known; the window's own size stands in for it.
   placement.own_size = size() + (frameGeometry().size() - geometry().size());
   placement.remembered = QPoint(RememberedLeft(), RememberedTop());
-  move(PictureWindowPosition(placement));
+  // The place is the frame's; the window is moved by its client area, whose offset from the frame
+  // is known once the window has been shown.
+  const QPoint frame_offset = geometry().topLeft() - frameGeometry().topLeft();
+  setGeometry(QRect(PictureWindowPosition(placement) + frame_offset, size()));
 }
 
 void TBildfenster::FitPicture() {
