@@ -79,6 +79,8 @@ bool Decode(Decompressor& d, std::span<const std::uint8_t> data, QSize target, Q
   d.info.scale_num = 1;
   d.info.scale_denom = JpegScaleDenominator(
       QSize(static_cast<int>(d.info.image_width), static_cast<int>(d.info.image_height)), target);
+  // A reduced picture is a preview: plain chroma upsampling costs less and is not to be seen.
+  if (d.info.scale_denom > 1) d.info.do_fancy_upsampling = FALSE;
   jpeg_start_decompress(&d.info);
   const int width = static_cast<int>(d.info.output_width);
   const int height = static_cast<int>(d.info.output_height);
