@@ -31,6 +31,10 @@ class TBildfensterTest : public QObject {
     return name;
   }
   std::string Folder() const { return PathText(dir_.path()) + "/"; }
+  // Shows a picture of the test folder beside a main window at (0, 0), captioned "Bild".
+  bool Show(TBildfenster& window, const std::string& name) {
+    return window.ShowPicture(name, Folder(), "Bild", nullptr, QRect(0, 0, 640, 480));
+  }
 
   TempDir dir_;
 };
@@ -49,13 +53,13 @@ void TBildfensterTest::FittedToItsPictureWithAMinimumOf100() {
   WindowPlaces places;
   places.Graphik_Breite = 640, places.Graphik_Hoehe = 480;  // ignored while the window follows its picture
   TBildfenster window(false, settings, places);
-  QVERIFY(window.ShowPicture("klein.bmp", Folder(), "Avers", nullptr, QRect(0, 0, 640, 480)));
+  QVERIFY(Show(window, "klein.bmp"));
   QVERIFY(window.isVisible());
   QCOMPARE(window.size(), QSize(100, 100));
-  QCOMPARE(window.windowTitle(), QStringLiteral("Avers"));
+  QCOMPARE(window.windowTitle(), QStringLiteral("Bild"));
   QCOMPARE(window.Bild()->pixmap().size(), QSize(50, 40));
 
-  QVERIFY(window.ShowPicture("mittel.jpg", Folder(), "Avers", nullptr, QRect(0, 0, 640, 480)));
+  QVERIFY(Show(window, "mittel.jpg"));
   QCOMPARE(window.size(), QSize(300, 200));
   QCOMPARE(window.Bild()->pixmap().size(), QSize(300, 200));
   QCOMPARE(window.OriginalSize(), QSize(300, 200));
@@ -66,7 +70,7 @@ void TBildfensterTest::RememberedSizeShrinksThePictureButNeverEnlargesIt() {
   WindowPlaces places;
   places.Graphik2_Breite = 200, places.Graphik2_Hoehe = 150;
   TBildfenster window(true, settings, places);
-  QVERIFY(window.ShowPicture("quer.bmp", Folder(), "Revers", nullptr, QRect(0, 0, 640, 480)));
+  QVERIFY(Show(window, "quer.bmp"));
   QCOMPARE(window.size(), QSize(200, 150));
   QCOMPARE(window.Bild()->pixmap().size(), QSize(200, 100));
   // Centred on the button face: the top edge is background, the middle is the picture.
@@ -74,7 +78,7 @@ void TBildfensterTest::RememberedSizeShrinksThePictureButNeverEnlargesIt() {
   QCOMPARE(shown.pixelColor(100, 5), window.palette().color(QPalette::Button));
   QCOMPARE(shown.pixelColor(100, 75), QColor("navy"));
 
-  QVERIFY(window.ShowPicture("klein.bmp", Folder(), "Revers", nullptr, QRect(0, 0, 640, 480)));
+  QVERIFY(Show(window, "klein.bmp"));
   QCOMPARE(window.size(), QSize(200, 150));
   QCOMPARE(window.Bild()->pixmap().size(), QSize(50, 40));
 }
@@ -123,7 +127,7 @@ void TBildfensterTest::ResizingAndMovingFillTheWindowsOwnSlot() {
   WindowPlaces places;
   places.Graphik2_Breite = 200, places.Graphik2_Hoehe = 150;
   TBildfenster window(true, settings, places);
-  QVERIFY(window.ShowPicture("quer.bmp", Folder(), "Revers", nullptr, QRect(0, 0, 640, 480)));
+  QVERIFY(Show(window, "quer.bmp"));
   window.resize(320, 240);
   window.move(77, 88);
   QTRY_COMPARE(window.pos(), QPoint(77, 88));
@@ -141,14 +145,14 @@ void TBildfensterTest::EmptyNameClosesAndMissingFileThrows() {
   ProgramSettings settings;
   WindowPlaces places;
   TBildfenster window(false, settings, places);
-  QVERIFY(window.ShowPicture("klein.bmp", Folder(), "Avers", nullptr, QRect(0, 0, 640, 480)));
-  QVERIFY(!window.ShowPicture("", Folder(), "Avers", nullptr, QRect(0, 0, 640, 480)));
+  QVERIFY(Show(window, "klein.bmp"));
+  QVERIFY(!Show(window, ""));
   QVERIFY(!window.isVisible());
-  QVERIFY(window.ShowPicture("klein.bmp", Folder(), "Avers", nullptr, QRect(0, 0, 640, 480)));
-  QVERIFY(!window.ShowPicture(".", Folder(), "Avers", nullptr, QRect(0, 0, 640, 480)));
+  QVERIFY(Show(window, "klein.bmp"));
+  QVERIFY(!Show(window, "."));
   QVERIFY(!window.isVisible());
   QVERIFY_THROWS_EXCEPTION(EPictureError,
-                           window.ShowPicture("fehlt.jpg", Folder(), "Avers", nullptr, QRect(0, 0, 640, 480)));
+                           Show(window, "fehlt.jpg"));
 }
 
 void TBildfensterTest::GrowingBeyondAScaledCopyReadsThePictureAgain() {
@@ -156,7 +160,7 @@ void TBildfensterTest::GrowingBeyondAScaledCopyReadsThePictureAgain() {
   WindowPlaces places;
   places.Graphik_Breite = 200, places.Graphik_Hoehe = 150;
   TBildfenster window(false, settings, places);
-  QVERIFY(window.ShowPicture("gross.jpg", Folder(), "Avers", nullptr, QRect(0, 0, 640, 480)));
+  QVERIFY(Show(window, "gross.jpg"));
   // Decoded at an eighth for the small window: no more pixels than it shows.
   QCOMPARE(window.Picture().size(), QSize(200, 150));
   QCOMPARE(window.OriginalSize(), QSize(1600, 1200));
