@@ -13,6 +13,7 @@
 #include "reports/bitmapdecoder.h"
 #include "reports/jpegdecoder.h"
 #include "reports/pcxreader.h"
+#include "reports/targadecoder.h"
 
 namespace korvex {
 namespace {
@@ -32,10 +33,11 @@ std::string LowerExtension(const std::string& name) {
   return extension;
 }
 
-// The further formats that Qt's readers stand in for, by extension, with Qt's format name.
+// The further formats that Qt's readers stand in for, by extension, with Qt's format name. Targa
+// files have a reader of their own.
 const char* QtFormatFor(const std::string& extension) {
   static const std::map<std::string, const char*> formats = {
-      {".gif", "gif"}, {".ico", "ico"}, {".tga", "tga"}, {".jif", "jpeg"}, {".wmf", "wmf"}};
+      {".gif", "gif"}, {".ico", "ico"}, {".jif", "jpeg"}, {".wmf", "wmf"}};
   const auto found = formats.find(extension);
   return found == formats.end() ? nullptr : found->second;
 }
@@ -121,6 +123,13 @@ LoadedPicture DecodePicture(ByteView bytes, const std::string& name, QSize targe
     return ReadPcx(bytes);
   } catch (const EPictureError& error) {
     last_error = error.message();
+  }
+  if (extension == ".tga") {
+    try {
+      return Whole(DecodeTarga(bytes));
+    } catch (const EPictureError& error) {
+      last_error = error.message();
+    }
   }
   if (const char* format = QtFormatFor(extension)) {
     try {

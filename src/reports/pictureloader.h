@@ -25,8 +25,8 @@ std::string ResolvePicturePath(const std::string& name, const std::string& pictu
 
 // Loads the picture that `name` references. An empty name or "." gives nothing. ".jpg" and ".jpeg"
 // are decoded as JPEG, any other name as a Windows bitmap; when that fails the file is read as PCX,
-// and for the further formats of the picture dialog (".gif", ".ico", ".tga", ".jif", ".wmf") Qt's
-// own readers are tried last, where Qt has one. The error of the last attempt is thrown as
+// and for the further formats of the picture dialog the Targa reader (".tga") or Qt's own readers
+// (".gif", ".ico", ".jif", ".wmf", where Qt has one) are tried last. The error of the last attempt is thrown as
 // EPictureError with a German message naming the file.
 //
 // `target` is the largest size the picture will be shown or printed at; when it is given, a JPEG is

@@ -2,7 +2,8 @@
 # where the picture windows open.
 korvex_add_library(korvex_pictures CORE
   SOURCES
-    picturelimits.cpp jpegdecoder.cpp bitmapdecoder.cpp pcxreader.cpp pictureloader.cpp
+    picturelimits.cpp jpegdecoder.cpp bitmapdecoder.cpp pcxreader.cpp targadecoder.cpp
+    pictureloader.cpp
     printedpicture.cpp pictureplacement.cpp
   LIBS korvex_settings korvex_model Qt6::Gui JPEG::JPEG
 )

@@ -78,7 +78,8 @@ INSTANTIATE_TEST_SUITE_P(Formats, DamagedPictureTest,
                                            Sample{"truecolour.bmp", "-type truecolor"},
                                            Sample{"palette.bmp", "-colors 100 -type palette"},
                                            Sample{"colours.pcx", "-colors 256"},
-                                           Sample{"colours.gif", "-colors 64"}),
+                                           Sample{"colours.gif", "-colors 64"},
+                                           Sample{"runs.tga", "-compress RLE"}),
                          [](const auto& info) {
                            std::string name = info.param.name;
                            name[name.find('.')] = '_';

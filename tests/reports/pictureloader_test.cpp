@@ -28,6 +28,11 @@ class PictureLoaderTest : public ::testing::Test {
     Convert(Q("source.png") + " -colors 200 -type palette BMP3:" + Q("palette.bmp"));
     Convert(Q("source.png") + " -colors 256 pcx:" + Q("colours256.pcx"));
     Convert(Q("source.png") + " -colors 64 " + Q("animation.gif"));
+    Convert(Q("source.png") + " -compress None " + Q("targa.tga"));
+    Convert(Q("source.png") + " -compress RLE " + Q("targa-rle.tga"));
+    Convert(Q("source.png") + " -colorspace Gray -compress RLE " + Q("targa-grey.tga"));
+    Convert(Q("source.png") + " -colors 50 -type palette " + Q("targa-map.tga"));
+    Convert(Q("source.png") + " " + Q("symbol.ico"));
   }
   static void TearDownTestSuite() {
     delete dir_;
@@ -72,12 +77,28 @@ TEST_F(PictureLoaderTest, JpegsDecodeLikeImageMagick) {
   }
 }
 
-TEST_F(PictureLoaderTest, BitmapsPcxAndGifDecodeLikeImageMagick) {
-  for (const char* name : {"truecolour.bmp", "palette.bmp", "colours256.pcx", "animation.gif"}) {
+TEST_F(PictureLoaderTest, BitmapsPcxAndFurtherFormatsDecodeLikeImageMagick) {
+  for (const char* name : {"truecolour.bmp", "palette.bmp", "colours256.pcx", "animation.gif",
+                           "symbol.ico"}) {
     const LoadedPicture picture = Load(name);
     EXPECT_EQ(picture.original_size, QSize(64, 48)) << name;
     EXPECT_EQ(LargestDifference(PixelsOf(picture.image), ImageMagickPixels(*dir_ / name)), 0) << name;
   }
+}
+
+TEST_F(PictureLoaderTest, TargaFilesFollowTheOriginTheyDeclare) {
+  // ImageMagick keeps a Targa file's rows as stored and only notes the declared origin; turned
+  // by that origin its pixels are the picture's.
+  for (const char* name : {"targa.tga", "targa-rle.tga", "targa-grey.tga", "targa-map.tga"}) {
+    Convert(Q(name) + " -auto-orient " + Q("oriented.png"));
+    const LoadedPicture picture = Load(name);
+    EXPECT_EQ(LargestDifference(PixelsOf(picture.image), ImageMagickPixels(*dir_ / "oriented.png")), 0) << name;
+  }
+  // The same file declared top-down gives the rows in the opposite order.
+  std::string bytes = ReadFileBytes(*dir_ / "targa.tga");
+  bytes[17] = static_cast<char>(bytes[17] | 0x20);
+  WriteFileBytes(*dir_ / "topdown.tga", bytes);
+  EXPECT_EQ(Load("topdown.tga").image, Load("targa.tga").image.mirrored(false, true));
 }
 
 TEST_F(PictureLoaderTest, BitmapsOfOtherDepthsAndTopDownRows) {
