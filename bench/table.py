@@ -28,6 +28,10 @@ ROWS = [
     ("grid format one screen", None, None, None),
     ("export text", "ref write bytes", None, 2000.0),
     ("import text", "ref read+split", None, 2000.0),
+    ("picture full size", "ref libjpeg full decode", 1.1, None),
+    ("picture preview 300x200", "ref libjpeg full decode", 0.3, None),
+    ("list mode row change", "ref libjpeg full decode", None, None),
+    ("list mode row change", "ref row change without pictures", None, None),
 ]
 # Operations whose growth from 10,000 to 100,000 coins must stay below 15 (never quadratic).
 SCALING = ["sort standard order", "sort five keys", "ref stable sort by price"]

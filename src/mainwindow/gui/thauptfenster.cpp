@@ -13,6 +13,7 @@
 #include "mainwindow/gridcolumns.h"
 #include "mainwindow/gui/datenbereich.h"
 #include "mainwindow/gui/filedialogs.h"
+#include "mainwindow/gui/listmodepictures.h"
 #include "mainwindow/gui/mainwindowdialogs.h"
 #include "mainwindow/gui/qtmainwindowdialogs.h"
 #include "mainwindow/gui/qtmessageservice.h"
@@ -154,6 +155,7 @@ void THauptfenster::ConnectCommands() {
   connect(datenbereich_, &TDatenbereich::ColumnMoved, this, &THauptfenster::ColumnMoved);
   connect(datenbereich_, &TDatenbereich::ColumnResized, this, &THauptfenster::ColumnResized);
   connect(datenbereich_, &TDatenbereich::WidthDragFinished, this, &THauptfenster::WidthDragFinished);
+  connect(datenbereich_, &TDatenbereich::RowClicked, this, &THauptfenster::ShowPreview);
   connect(datenbereich_, &TDatenbereich::ContextMenuWanted, this,
           [this](const QPoint& at) { commands_->DatenPopUpMenu()->popup(at); });
   connect(statuszeile_, &TStatuszeile::MouseMoved, this, [this](int x, int y) { last_mouse_ = QPoint(x, y); });
@@ -405,10 +407,19 @@ void THauptfenster::BuildRows() {
   datenbereich_->Rebuild(&grid_content_);
   statuszeile_->SetPanelText(2, FromWin1252(view.ValuePanelText(format_)));
   statuszeile_->SetPanelText(1, FromWin1252(view.PiecesPanelText(format_)));
+  ShowPreview();
   QApplication::restoreOverrideCursor();
 }
 
 TDaten* THauptfenster::CoinOfRow() const { return grid_content_.view().CoinOfRow(datenbereich_->CurrentRow()); }
+
+void THauptfenster::ShowPreview() {
+  if (!list_pictures_) return;
+  const bool shown = list_pictures_->ShowPreview(CoinOfRow(), document_.picture_folder());
+  // The picture windows never keep the focus from the grid.
+  activateWindow();
+  statuszeile_->SetPanelText(0, shown ? QString() : QStringLiteral("Bild nicht gefunden!"));
+}
 
 void THauptfenster::SelectCoin(const TDaten* coin) {
   const int row = grid_content_.view().RowOfCoin(coin);

@@ -27,6 +27,7 @@ namespace korvex {
 
 class FileDialogs;
 class GridContent;
+class ListModePictures;
 class MainWindowCommands;
 class MainWindowDialogs;
 class MessageService;
@@ -104,6 +105,9 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   void BuildRows();
   TDaten* CoinOfRow() const;
   void SelectCoin(const TDaten* coin);
+  // The list mode's pictures of the selected coin; nothing while the picture windows do not exist.
+  void ShowPreview();
+  ListModePictures* PictureWindows() const { return list_pictures_.get(); }
 
   // Opens a collection file as the start-up does: true when the document was read.
   bool OpenAtStart(const std::string& path);
@@ -218,6 +222,7 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   MainWindowServices services_;
 
   std::unique_ptr<MainWindowCommands> commands_;
+  std::unique_ptr<ListModePictures> list_pictures_;
   TDatenbereich* datenbereich_ = nullptr;
   TStatuszeile* statuszeile_ = nullptr;
   QTimer speicher_intervall_;
