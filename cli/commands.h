@@ -21,6 +21,7 @@ extern const Command kInfoCommand;
 extern const Command kConvertCommand;
 extern const Command kListCommand;
 extern const Command kStatsCommand;
+extern const Command kPrintCommand;
 extern const Command kExportCommand;
 extern const Command kImportCommand;
 extern const Command kBackupCommand;

@@ -54,7 +54,7 @@ int RunGuarded(const Command& command, const std::vector<std::string>& words) {
 
 const std::vector<const Command*>& AllCommands() {
   static const std::vector<const Command*> commands = {
-      &kDumpCommand,   &kInfoCommand,  &kConvertCommand, &kListCommand,   &kStatsCommand,
+      &kDumpCommand,   &kInfoCommand,  &kConvertCommand, &kListCommand,   &kStatsCommand, &kPrintCommand,
       &kExportCommand, &kImportCommand, &kBackupCommand, &kLookupCommand,
   };
   return commands;

@@ -7,6 +7,7 @@
 #include "cli/commandsupport.h"
 #include "cli/formatoptions.h"
 #include "cli/terminal.h"
+#include "cli/viewoptions.h"
 #include "mainwindow/coinfilter.h"
 #include "mainwindow/gridcolumns.h"
 #include "mainwindow/gridview.h"
@@ -16,34 +17,6 @@
 
 namespace korvex::cli {
 namespace {
-
-// The view `--area` asks for, read before the file: all coins, an area id, or nothing for the
-// file's own view.
-std::optional<int> RequestedView(const Arguments& arguments) {
-  const std::optional<std::string> area = arguments.Value("--area");
-  if (!area) return std::nullopt;
-  if (*area == "all") return kAllCoinsView;
-  return ParseWholeNumber(*area, "--area");
-}
-
-// The file's own view stands when it names no area that exists: then all coins are shown.
-int ViewOf(std::optional<int> requested, const CollectionDocument& document) {
-  if (!requested) return document.Area(document.current_view) ? document.current_view : kAllCoinsView;
-  if (*requested != kAllCoinsView && !document.Area(*requested)) {
-    throw CommandError("Die Sammlung hat kein Sammelgebiet mit der Nummer " +
-                       std::to_string(*requested) + ".");
-  }
-  return *requested;
-}
-
-void ApplyFilter(const Arguments& arguments, CoinFilter& filter) {
-  const std::optional<std::string> kind = arguments.Value("--filter");
-  if (!kind) return;
-  if (*kind == "missing") filter.SetCountFilter(FilterKind::kMissing);
-  else if (*kind == "stock") filter.SetCountFilter(FilterKind::kStock);
-  else if (*kind == "duplicates") filter.SetCountFilter(FilterKind::kDuplicates);
-  else throw UsageError("Option --filter erwartet missing, stock oder duplicates statt „" + *kind + "“.");
-}
 
 // "K1,K2,...": up to five signed field types; the keys not given are no keys.
 std::array<int32_t, 5> SortKeysOf(const std::string& text) {

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+
+class QGuiApplication;
+
+namespace korvex::cli {
+
+// The printouts of `korvex-cli print`, each a subcommand that writes one printout into a PDF
+// file through the same drawing code as the window. A new printout adds its command to
+// PrintSubcommands().
+extern const Command kPrintListCommand;
+extern const Command kPrintStatisticsCommand;
+const std::vector<const Command*>& PrintSubcommands();
+
+// Qt measures and draws text only inside a GUI application; a printout runs one on the
+// offscreen platform (no display needed) while it draws.
+class OffscreenGui {
+ public:
+  OffscreenGui();
+  ~OffscreenGui();
+  OffscreenGui(const OffscreenGui&) = delete;
+  OffscreenGui& operator=(const OffscreenGui&) = delete;
+
+ private:
+  int argc_ = 1;
+  char name_[16] = "korvex-cli";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QGuiApplication> application_;
+};
+
+// Refuses to write the PDF `output` over the collection file `input`, and checks that the PDF's
+// folder exists (CommandError otherwise).
+void CheckPdfOutput(const std::string& output, const std::string& input);
+
+}  // namespace korvex::cli
