@@ -8,8 +8,3 @@ korvex_add_library(korvex_pictures CORE
   LIBS korvex_settings korvex_model Qt6::Gui JPEG::JPEG
 )
 
-# The picture window `TBildfenster`.
-korvex_add_library(korvex_reports_gui
-  SOURCES gui/tbildfenster.cpp
-  LIBS korvex_pictures Qt6::Widgets
-)

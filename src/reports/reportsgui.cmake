@@ -1,5 +1,5 @@
-# The detail view and the other windows of the reports.
+# The windows of the reports: the detail view `TAnsicht` and the picture window `TBildfenster`.
 korvex_add_library(korvex_reports_gui
-  SOURCES gui/tansicht.cpp
-  LIBS korvex_statistics korvex_settings Qt6::Widgets
+  SOURCES gui/tansicht.cpp gui/tbildfenster.cpp
+  LIBS korvex_pictures korvex_statistics korvex_settings Qt6::Widgets
 )
