@@ -19,6 +19,7 @@ korvex_add_library(korvex_mainwindow_gui
     gui/thauptfensterstart.cpp
     gui/thauptfensterdatei.cpp
     gui/thauptfensterexchange.cpp
+    gui/thauptfensteransicht.cpp
     gui/tersatzfenster.cpp
     gui/tkategoriefenster.cpp
     gui/listmodepictures.cpp

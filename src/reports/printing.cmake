@@ -7,6 +7,7 @@ korvex_add_library(korvex_printing CORE
 
 # The detail view's content and its two printouts, the coin sheet and the index card.
 korvex_add_library(korvex_detailprint CORE
-  SOURCES detailviewcontent.cpp printoutpicture.cpp coinsheetprintout.cpp indexcardprintout.cpp
+  SOURCES detailviewcontent.cpp detailviewstepping.cpp cardpapers.cpp printoutpicture.cpp
+          coinsheetprintout.cpp indexcardprintout.cpp
   LIBS korvex_printing korvex_pictures korvex_settings korvex_statistics Qt6::Gui
 )

@@ -41,7 +41,7 @@ const QSet<QString>& CommandsWithoutDialog() {
       "MenuBearbeitenLoeschen", "MenuBearbeitenAusschneiden", "MenuBearbeitenKopieren",
       "MenuBearbeitenEinfuegen", "SpeedNeu", "SpeedAendern", "SpeedLoeschen", "SpeedAusschneiden",
       "SpeedKopieren", "SpeedEinfuegen", "DatenPopUpNeu", "DatenPopUpAendern", "DatenPopUpLoeschen",
-      "MenuAnsichtOeffnen", "DatenPopUpOeffnen", "MenuDateiDrucken", "SpeedDruck",
+      "MenuDateiDrucken", "SpeedDruck",
       "MenuAnsichtGesamt", "SpeedGesamt", "MenuOnlineCheckUpdates", "MenuExtrasSuchen",
       "MenuExtrasWeitersuchen", "SpeedSuchen", "SpeedSuchenWeiter", "MenuExtrasFilterDefinieren",
       "SpeedFilterFrei", "MenuAnsichtSortierung", "SpeedSortierung", "MenuAnsichtFelder",
@@ -143,6 +143,8 @@ void THauptfenster::ConnectCommands() {
   Connect("MenuExtrasOptionen", &THauptfenster::MenuExtrasOptionenClick);
   Connect("MenuExtrasHilfsDB", &THauptfenster::MenuExtrasHilfsDBClick);
   Connect("MenuHilfeUeber", &THauptfenster::MenuHilfeUeberClick);
+  Connect("MenuAnsichtOeffnen", &THauptfenster::MenuAnsichtOeffnenClick);
+  Connect("DatenPopUpOeffnen", &THauptfenster::MenuAnsichtOeffnenClick);
   ConnectOnlineCommands();
   ConnectExchangeCommands();
 
@@ -156,6 +158,7 @@ void THauptfenster::ConnectCommands() {
   connect(datenbereich_, &TDatenbereich::ColumnResized, this, &THauptfenster::ColumnResized);
   connect(datenbereich_, &TDatenbereich::WidthDragFinished, this, &THauptfenster::WidthDragFinished);
   connect(datenbereich_, &TDatenbereich::RowClicked, this, &THauptfenster::ShowPreview);
+  connect(datenbereich_, &TDatenbereich::RowOpened, this, &THauptfenster::MenuAnsichtOeffnenClick);
   connect(datenbereich_, &TDatenbereich::ContextMenuWanted, this,
           [this](const QPoint& at) { commands_->DatenPopUpMenu()->popup(at); });
   connect(statuszeile_, &TStatuszeile::MouseMoved, this, [this](int x, int y) { last_mouse_ = QPoint(x, y); });

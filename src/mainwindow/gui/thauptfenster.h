@@ -135,6 +135,8 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   void MenuExtrasHilfsDBClick();
   void MenuDateiBeendenClick() { close(); }
   void MenuHilfeUeberClick();
+  // The detail view of the selected coin; "<" and ">" step through the shown rows.
+  void MenuAnsichtOeffnenClick();
   void StatuszeileDblClick(int x);
 
  protected:
