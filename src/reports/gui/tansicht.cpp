@@ -36,9 +36,11 @@ std::string ToWin1252(const QString& text) { return Utf8ToWin1252(text.toStdStri
 constexpr int kPreviewSize = 160;
 constexpr int kControlInterval = 500;
 
-// The locale puts the currency symbol before the amount ("$1.00", "€ 1,00").
+// The locale puts the currency symbol before the amount ("$1.00", "€ 1,00"). A machine with only
+// the C locale gets German conventions, as everywhere else in the program.
 bool CurrencyBeforeAmount() {
   const QLocale locale;
+  if (locale.language() == QLocale::C) return false;
   return locale.toCurrencyString(1.0).startsWith(locale.currencySymbol());
 }
 
