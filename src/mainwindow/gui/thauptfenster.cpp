@@ -419,8 +419,8 @@ TDaten* THauptfenster::CoinOfRow() const { return grid_content_.view().CoinOfRow
 void THauptfenster::ShowPreview() {
   if (!list_pictures_) return;
   const bool shown = list_pictures_->ShowPreview(CoinOfRow(), document_.picture_folder());
-  // The picture windows never keep the focus from the grid.
-  activateWindow();
+  // The picture windows never keep the focus from the grid (a dialog that is open keeps it).
+  if (!QApplication::activeModalWidget()) activateWindow();
   statuszeile_->SetPanelText(0, shown ? QString() : QStringLiteral("Bild nicht gefunden!"));
 }
 
