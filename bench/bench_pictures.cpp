@@ -1,6 +1,7 @@
 // Coin pictures: decoding a 6000 × 4000 JPEG at full size and as a 300 × 200 preview beside a
-// plain libjpeg decode of the same file, and stepping through 100 coins in the list mode of the
-// real main window beside the same steps without pictures.
+// plain libjpeg decode of the same file, opening the detail view on a coin with two such pictures,
+// and stepping through 100 coins in the list mode of the real main window beside the same steps
+// without pictures.
 
 #include <QApplication>
 #include <QImage>
@@ -25,6 +26,9 @@
 #include "mainwindow/gui/thauptfenster.h"
 #include "model/paths.h"
 #include "platform/settingsstore.h"
+#include "dialogs/lookuplists.h"
+#include "model/formatsettings.h"
+#include "reports/gui/tansicht.h"
 #include "reports/gui/tbildfenster.h"
 #include "reports/pictureloader.h"
 #include "samplefiles.h"
@@ -151,6 +155,38 @@ void Load(benchmark::State& state, const std::filesystem::path& path, QSize targ
   }
 }
 
+// The detail view opened on a coin with two 6000 × 4000 pictures: filled, shown and painted with
+// both previews, then closed, as one opening from the grid does.
+void OpenDetailView(benchmark::State& state) {
+  Fixture& f = Files();
+  CollectionDocument document;
+  document.SetFileName(PathText(f.large.parent_path() / "detail.mvs"));
+  document.areas.push_back(std::make_unique<TKategorie>());
+  const std::filesystem::path folder = f.large.parent_path() / "detail";
+  std::filesystem::create_directories(folder);
+  for (const char* name : {"avers.jpg", "revers.jpg"}) {
+    std::filesystem::copy_file(f.large, folder / name, std::filesystem::copy_options::overwrite_existing);
+  }
+  TDaten coin;
+  coin.numeral = "5";
+  coin.currency = "Mark";
+  LookupLists lookups;
+  const FormatSettings format = FormatSettings::German();
+  WindowPlaces places;
+  for (auto _ : state) {
+    gui::TAnsicht view(gui::TAnsicht::Use::kDetailView, {&document, &lookups, &format, &places});
+    view.SetPicturePaths("avers.jpg", "revers.jpg");
+    view.Fill(coin);
+    view.show();
+    view.repaint();
+    if (view.Bild1->pixmap().isNull() || view.Bild2->pixmap().isNull()) {
+      state.SkipWithError("the previews did not show");
+      break;
+    }
+    view.accept();
+  }
+}
+
 // The real main window on the collection of 100 coins with two pictures each; every step makes
 // the next row current, as a click or key does, and paints both picture windows.
 void StepThroughCoins(benchmark::State& state, PictureDisplay display) {
@@ -205,6 +241,7 @@ int main(int argc, char** argv) {
   Configure(benchmark::RegisterBenchmark("ref libjpeg full decode/6000", RefLibjpeg, f.large), 3);
   Configure(benchmark::RegisterBenchmark("picture full size/6000", Load, f.large, QSize()), 3);
   Configure(benchmark::RegisterBenchmark("picture preview 300x200/6000", Load, f.large, QSize(300, 200)), 3);
+  Configure(benchmark::RegisterBenchmark("detail view with two previews/6000", OpenDetailView), 3);
   Configure(benchmark::RegisterBenchmark("ref libjpeg full decode/1600", RefLibjpeg, f.coin_photo), 10);
   Configure(benchmark::RegisterBenchmark("list mode row change/1600", StepThroughCoins, korvex::PictureDisplay::kListMode), 100);
   Configure(benchmark::RegisterBenchmark("ref row change without pictures/1600", StepThroughCoins, korvex::PictureDisplay::kOnRequest), 100);

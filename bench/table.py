@@ -32,6 +32,7 @@ ROWS = [
     ("picture preview 300x200", "ref libjpeg full decode", 0.3, None),
     ("list mode row change", "ref libjpeg full decode", None, None),
     ("list mode row change", "ref row change without pictures", None, None),
+    ("detail view with two previews", "ref libjpeg full decode", 0.6, None),
 ]
 # Operations whose growth from 10,000 to 100,000 coins must stay below 15 (never quadratic).
 SCALING = ["sort standard order", "sort five keys", "ref stable sort by price"]

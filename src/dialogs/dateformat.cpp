@@ -6,8 +6,9 @@
 #include <cctype>
 
 #include "model/codepage.h"
-#include "model/numbertext.h"
 #include "model/datetime.h"
+#include "model/numbertext.h"
+#include "platform/widetext.h"
 
 namespace korvex {
 namespace {
@@ -21,7 +22,7 @@ std::string WithoutQuotedText(const QString& format) {
     if (c == u'\'') quoted = !quoted;
     else if (!quoted) plain += c;
   }
-  return Utf8ToWin1252(plain.trimmed().toStdString());
+  return ToWin1252(plain.trimmed());
 }
 
 // A separator or symbol as Windows-1252; the blanks that some locales group digits with become the
@@ -32,7 +33,7 @@ std::string LocaleText(const QString& separator, const std::string& fallback) {
       separator == QString(QChar(0x00A0))) {
     return "\xA0";
   }
-  const std::string text = Utf8ToWin1252(separator.toStdString());
+  const std::string text = ToWin1252(separator);
   return text.find('?') != std::string::npos && !separator.contains(u'?') ? fallback : text;
 }
 

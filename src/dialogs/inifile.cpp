@@ -1,11 +1,12 @@
 #include "dialogs/inifile.h"
 
 #include <fstream>
-#include <sstream>
 #include <system_error>
 
 #include "dialogs/lookuporder.h"
 #include "model/codepage.h"
+#include "model/numbertext.h"
+#include "platform/filebytes.h"
 
 namespace korvex {
 namespace {
@@ -38,15 +39,8 @@ bool IsValidUtf8(std::string_view text) {
   return true;
 }
 
-std::string_view Trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
-
 bool IsBlankOrComment(std::string_view text) {
-  const std::string_view rest = Trimmed(text);
+  const std::string_view rest = TrimBlanks(text);
   return rest.empty() || rest.starts_with(';');
 }
 
@@ -75,12 +69,9 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 }  // namespace
 
 std::optional<std::string> ReadWin1252TextFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  std::string text = bytes.str();
+  FileBytes file = ReadWholeFile(path);
+  if (!file.ok()) return std::nullopt;
+  std::string text = std::move(file.bytes);
   const std::string_view view(text);
   if (view.starts_with(kUtf8Mark) && IsValidUtf8(view.substr(kUtf8Mark.size()))) {
     return Utf8ToWin1252(view.substr(kUtf8Mark.size()));
@@ -97,12 +88,12 @@ IniFile IniFile::Parse(std::string_view text) {
   IniFile ini;
   Section* current = nullptr;
   for (std::string_view raw : SplitLines(text)) {
-    const std::string_view line = Trimmed(raw);
+    const std::string_view line = TrimBlanks(raw);
     const std::size_t close = line.find(']');
     if (line.starts_with('[') && close != std::string_view::npos &&
         IsBlankOrComment(line.substr(close + 1))) {
       // A section that appears twice is read as one, so that no line of it gets lost.
-      const std::string_view name = Trimmed(line.substr(1, close - 1));
+      const std::string_view name = TrimBlanks(line.substr(1, close - 1));
       current = ini.FindSection(name);
       if (current == nullptr) {
         ini.sections_.push_back(Section{std::string(name), {}, {}});
@@ -120,8 +111,8 @@ IniFile IniFile::Parse(std::string_view text) {
       if (equals == std::string_view::npos) {
         parsed.entry = Entry{std::string(line), {}, false};
       } else {
-        parsed.entry = Entry{std::string(Trimmed(line.substr(0, equals))),
-                             std::string(Trimmed(line.substr(equals + 1))), true};
+        parsed.entry = Entry{std::string(TrimBlanks(line.substr(0, equals))),
+                             std::string(TrimBlanks(line.substr(equals + 1))), true};
       }
       if (current) current->first_line_of_key.emplace(FoldCase(parsed.entry.key), lines.size());
     }

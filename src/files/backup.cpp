@@ -5,17 +5,12 @@
 #include "files/xmlcollection.h"
 #include "files/ziparchive.h"
 #include "model/codepage.h"
+#include "model/numbertext.h"
 #include "model/paths.h"
 #include "platform/datafolders.h"
 
 namespace korvex {
 namespace {
-
-std::string Trimmed(const std::string& text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 std::string WithForwardSlashes(std::string path) {
   for (char& c : path) {
@@ -65,7 +60,7 @@ void WriteBackupArchive(const CollectionDocument& doc, const std::string& archiv
   std::set<std::string> added;
   for (const TDaten* coin = doc.first_coin; coin; coin = coin->next) {
     for (const std::string* reference : {&coin->av_picture, &coin->rv_picture}) {
-      const std::string trimmed = Trimmed(*reference);
+      const std::string trimmed(TrimWhere(*reference, [](char c) { return c == ' '; }));
       if (trimmed.empty()) continue;
       const PictureEntry picture = PictureEntryOf(trimmed, doc);
       if (picture.entry.empty() || !added.insert(picture.entry).second) continue;

@@ -1,7 +1,5 @@
 #include "files/collectionfileio.h"
 
-#include <cstdio>
-#include <memory>
 #include <new>
 
 #include "files/fileerrors.h"
@@ -11,6 +9,7 @@
 #include "model/codepage.h"
 #include "model/paths.h"
 #include "model/textcompare.h"
+#include "platform/filebytes.h"
 
 namespace korvex {
 namespace {
@@ -21,16 +20,6 @@ constexpr int kPasswordAttempts = 3;
 const char* const kCannotLoad =
     "Datei konnte nicht geladen werden. Entweder ist sie nicht vorhanden oder derzeit "
     "lesegeschützt.";
-const char* const kWrongPassword =
-    "Die gewünschte Datei ist mit einem Passwort geschützt. Sie haben entweder kein oder ein "
-    "falsches Passwort eingegeben. Bitte beachten Sie auch die korrekte Groß- und "
-    "Kleinschreibung!";
-const char* const kCorruptData =
-    "In der Datei wurden korrupte Daten gefunden. Dieses kann z. B. durch einen PC-Absturz während "
-    "des Abspeicherns passiert sein. Die korrupten Daten wurden in einer neuen Kategorie (\"sos\") "
-    "abgelegt. Bitte sortieren Sie diese Daten wieder in die korrekten Kategorien ein. Anschließend "
-    "können Sie über das Menü \"Extras/Kategorien definieren\" diese \"sos\"-Kategorie wieder "
-    "löschen.";
 const char* const kUncompressedPasswordQuestion =
     "HINWEIS: Nur komprimierte Dateien können passwortgeschützt gespeichert werden! Sie haben "
     "jedoch die unkomprimierte Speicherung ausgewählt. In diesem Fall ist kein Passwortschutz "
@@ -41,18 +30,10 @@ const char* const kNotSaved =
     "komprimiert\"!";
 const char* const kLegacyConverted = "Die Datei wird im aktuellen Dateiformat gespeichert!";
 
-// The whole file in one buffer of its size, read at once.
 std::string ReadPlainFile(const std::string& path) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(NativePath(path).c_str(), "rb"),
-                                                       &std::fclose);
-  if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) throw EPassword(kCannotLoad);
-  const long size = std::ftell(file.get());
-  if (size < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0) throw EPassword(kCannotLoad);
-  std::string content(static_cast<size_t>(size), '\0');
-  if (std::fread(content.data(), 1, content.size(), file.get()) != content.size()) {
-    throw EPassword(kCannotLoad);
-  }
-  return content;
+  FileBytes file = ReadWholeFile(NativePath(path));
+  if (!file.ok()) throw EPassword(kCannotLoad);
+  return std::move(file.bytes);
 }
 
 // The XML text of an archive's "mints.xml". An encrypted entry is tried with the passwords the
@@ -72,7 +53,7 @@ std::string ReadArchiveEntry(CollectionDocument& doc, const std::string& path,
       if (error.kind() != EZipError::Kind::kWrongPassword) throw;
     }
   }
-  throw EZipError(EZipError::Kind::kWrongPassword, kWrongPassword);
+  throw EZipError(EZipError::Kind::kWrongPassword, kWrongPasswordText);
 }
 
 std::string ContainerBytes(std::string xml, const CollectionDocument& doc) {
@@ -114,7 +95,7 @@ XmlReadReport ReadCollectionFile(CollectionDocument& doc, const std::string& pat
   } catch (const EZipError& error) {
     switch (error.kind()) {
       case EZipError::Kind::kCannotOpen: throw EPassword(kCannotLoad);
-      case EZipError::Kind::kWrongPassword: throw EPassword(kWrongPassword);
+      case EZipError::Kind::kWrongPassword: throw EPassword(kWrongPasswordText);
       default: throw EPassword(kNotACollectionFile);
     }
   } catch (const EKorvexError&) {
@@ -153,7 +134,7 @@ bool OpenCollectionFile(CollectionDocument& doc, const std::string& path, FileSe
   }
   doc.RebuildDisplayOrder();
   doc.SetWritable(!read_only);
-  if (rescued > 0) services.messages.Error(kCorruptData);
+  if (rescued > 0) services.messages.Error(kCorruptDataText);
   return true;
 }
 

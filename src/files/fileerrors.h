@@ -5,6 +5,20 @@
 
 namespace korvex {
 
+// The messages that more than one reader of collection files shows.
+inline constexpr const char* kNotACollectionFile =
+    "Diese Datei ist keine Korvex-Datei oder die Datei ist beschädigt.";
+inline constexpr const char* kWrongPasswordText =
+    "Die gewünschte Datei ist mit einem Passwort geschützt. Sie haben entweder kein oder ein "
+    "falsches Passwort eingegeben. Bitte beachten Sie auch die korrekte Groß- und "
+    "Kleinschreibung!";
+inline constexpr const char* kCorruptDataText =
+    "In der Datei wurden korrupte Daten gefunden. Dieses kann z. B. durch einen PC-Absturz "
+    "während des Abspeicherns passiert sein. Die korrupten Daten wurden in einer neuen Kategorie "
+    "(\"sos\") abgelegt. Bitte sortieren Sie diese Daten wieder in die korrekten Kategorien ein. "
+    "Anschließend können Sie über das Menü \"Extras/Kategorien definieren\" diese "
+    "\"sos\"-Kategorie wieder löschen.";
+
 // Base of the program's own errors. The message is UTF-8 so that a command can show it as it is.
 class EKorvexError : public std::exception {
  public:

@@ -2,31 +2,19 @@
 
 #include <algorithm>
 #include <climits>
-#include <fstream>
-#include <iterator>
 
+#include "files/fileerrors.h"
 #include "files/legacyrecords.h"
 #include "files/legacyscrambling.h"
 #include "files/legacystream.h"
 #include "model/codepage.h"
 #include "model/fieldcatalogue.h"
 #include "model/paths.h"
+#include "platform/filebytes.h"
 
 namespace korvex {
 namespace {
 
-constexpr const char* kNotKorvexFile =
-    "Diese Datei ist keine Korvex-Datei oder die Datei ist beschädigt.";
-constexpr const char* kWrongPassword =
-    "Die gewünschte Datei ist mit einem Passwort geschützt. Sie haben entweder kein oder ein "
-    "falsches Passwort eingegeben. Bitte beachten Sie auch die korrekte Groß- und "
-    "Kleinschreibung!";
-constexpr const char* kCoinsRepaired =
-    "In der Datei wurden korrupte Daten gefunden. Dieses kann z. B. durch einen PC-Absturz "
-    "während des Abspeicherns passiert sein. Die korrupten Daten wurden in einer neuen Kategorie "
-    "(\"sos\") abgelegt. Bitte sortieren Sie diese Daten wieder in die korrekten Kategorien ein. "
-    "Anschließend können Sie über das Menü \"Extras/Kategorien definieren\" diese "
-    "\"sos\"-Kategorie wieder löschen.";
 constexpr const char* kCannotRead =
     "Datei konnte nicht geöffnet werden. Datei entweder nicht vorhanden oder durch ein anderes "
     "Programm blockiert.";
@@ -46,13 +34,6 @@ int VersionOfMagic(std::string_view magic) {
     if (magic == kMagics[i]) return kVersions[i];
   }
   return 0;
-}
-
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  std::ifstream in(NativePath(path), std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
 }
 
 // One run of the reader over one file.
@@ -98,7 +79,9 @@ LegacyReadResult LegacyFileReader::Run() {
   document_.compressed = false;
   document_.legacy_version = 0;
 
-  if (!ReadWholeFile(path_, bytes_)) {
+  FileBytes file = ReadWholeFile(NativePath(path_));
+  bytes_ = std::move(file.bytes);
+  if (!file.ok()) {
     result_.outcome = LegacyReadOutcome::kReadError;
     Finish();
     return std::move(result_);
@@ -106,11 +89,11 @@ LegacyReadResult LegacyFileReader::Run() {
   stream_ = LegacyStream(bytes_);
   try {
     if (!ReadMagic()) {
-      services_.messages.Error(kNotKorvexFile);
+      services_.messages.Error(kNotACollectionFile);
       document_.ClearFileName();
       result_.outcome = LegacyReadOutcome::kNotKorvexFile;
     } else if (!CheckPassword()) {
-      services_.messages.Error(kWrongPassword);
+      services_.messages.Error(kWrongPasswordText);
       document_.ClearFileName();
       result_.outcome = LegacyReadOutcome::kWrongPassword;
     } else {
@@ -269,7 +252,7 @@ void LegacyFileReader::RepairCoinsWithoutArea() {
     if (rescue_id == 0) rescue_id = document_.AppendRescueArea();
     coin->category = rescue_id;
   }
-  if (rescue_id != 0) services_.messages.Error(kCoinsRepaired);
+  if (rescue_id != 0) services_.messages.Error(kCorruptDataText);
 }
 
 void LegacyFileReader::Finish() {

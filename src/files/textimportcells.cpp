@@ -8,9 +8,7 @@
 namespace korvex {
 
 std::string_view TrimImportCell(std::string_view cell) {
-  while (!cell.empty() && static_cast<unsigned char>(cell.front()) <= ' ') cell.remove_prefix(1);
-  while (!cell.empty() && static_cast<unsigned char>(cell.back()) <= ' ') cell.remove_suffix(1);
-  return cell;
+  return TrimWhere(cell, [](char c) { return static_cast<unsigned char>(c) <= ' '; });
 }
 
 bool ReadImportNumber(std::string_view cell, double& value) {

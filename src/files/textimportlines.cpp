@@ -1,35 +1,26 @@
 #include "files/textimportlines.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <memory>
 
 #include "model/codepage.h"
 #include "model/paths.h"
+#include "platform/filebytes.h"
 
 namespace korvex {
 namespace {
 
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 }  // namespace
 
 void ReadTextImportFile(const std::string& path, TextImportFile& file) {
-  std::unique_ptr<std::FILE, FileCloser> handle(std::fopen(NativePath(path).c_str(), "rb"));
-  if (!handle) {
+  FileBytes read = ReadWholeFile(NativePath(path));
+  if (read.status == FileReadStatus::kCannotOpen) {
     file.status = TextImportReadStatus::kCannotOpen;
     return;
   }
-  char buffer[1 << 16];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, handle.get())) > 0) {
-    file.content.append(buffer, got);
-  }
-  if (std::ferror(handle.get())) file.status = TextImportReadStatus::kReadFailed;
+  file.content = std::move(read.bytes);
+  if (read.status == FileReadStatus::kReadFailed) file.status = TextImportReadStatus::kReadFailed;
 
   if (std::string_view(file.content).substr(0, 3) == kUtf8ByteOrderMark) {
     file.content = Utf8ToWin1252(std::string_view(file.content).substr(3));

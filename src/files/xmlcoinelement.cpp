@@ -91,9 +91,8 @@ CoinElement::CoinElement(pugi::xml_node parent) : element_(parent.append_child("
   alloy_ = AppendTextSlot(element_, "alloy");
   border_ = AppendTextSlot(element_, "border");
   pugi::xml_node extra = element_.append_child("extra");
-  static const char* const kExtraNames[] = {"z1", "z2", "z3", "z4", "z5"};
   for (int n = 0; n < 5; ++n) {
-    extra_[n] = AppendTextSlot(extra, kExtraNames[n]);
+    extra_[n] = AppendTextSlot(extra, xml::kExtraElements[n]);
   }
   pugi::xml_node changes = element_.append_child("changes");
   creation_ = AppendDate(changes, "creation");

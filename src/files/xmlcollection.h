@@ -12,11 +12,8 @@
 
 // The XML collection file: the whole collection document as one XML document (UTF-8, document
 // element `deduvidarov`), and the single coin, area and cell elements that the clipboard and the
-// file share. Errors are the exceptions of files/fileerrors.h.
+// file share. Errors are the exceptions and messages of files/fileerrors.h.
 namespace korvex {
-
-inline constexpr const char* kNotACollectionFile =
-    "Diese Datei ist keine Korvex-Datei oder die Datei ist beschädigt.";
 
 // --- whole documents ---
 

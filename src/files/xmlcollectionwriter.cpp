@@ -120,9 +120,8 @@ pugi::xml_node WriteAreaElement(pugi::xml_node parent, const TKategorie& a, int 
   AppendSwitch(element, "alloy", a.alloy);
   AppendSwitch(element, "border", a.border);
   pugi::xml_node extra = element.append_child("extra");
-  static const char* const kExtraNames[] = {"z1", "z2", "z3", "z4", "z5"};
   for (int n = 0; n < 5; ++n) {
-    pugi::xml_node field = AppendText(extra, kExtraNames[n], a.z_name[n]);
+    pugi::xml_node field = AppendText(extra, xml::kExtraElements[n], a.z_name[n]);
     SetAttributeYesNo(field, "active", a.z_active[n]);
     SetAttributeYesNo(field, "desc", a.z_desc[n]);
   }

@@ -82,9 +82,8 @@ void ReadNumberSlots(pugi::xml_node outer, TKategorie& area) {
 
 void ReadExtraNames(pugi::xml_node extra, TKategorie& area) {
   ChildFinder finder(extra);
-  static const char* const kNames[] = {"z1", "z2", "z3", "z4", "z5"};
   for (int n = 0; n < 5; ++n) {
-    pugi::xml_node field = finder.Require(kNames[n]);
+    pugi::xml_node field = finder.Require(xml::kExtraElements[n]);
     ReadText(field, area.z_name[n]);
     area.z_active[n] = YesNoValue(RequireAttribute(field, "active").value());
     area.z_desc[n] = YesNoValue(RequireAttribute(field, "desc").value());
@@ -101,9 +100,8 @@ void ReadSideText(pugi::xml_node side, std::string& motive, std::string& artist,
 void ReadCoinExtras(pugi::xml_node extra, TDaten& coin, const CollectionDocument& doc) {
   ChildFinder finder(extra);
   const TKategorie* area = doc.Area(coin.category);
-  static const char* const kNames[] = {"z1", "z2", "z3", "z4", "z5"};
   for (int n = 0; n < 5; ++n) {
-    pugi::xml_node field = finder.Require(kNames[n]);
+    pugi::xml_node field = finder.Require(xml::kExtraElements[n]);
     ReadText(field, coin.Z(n + 1));
     if (pugi::xml_attribute desc = field.attribute("desc")) coin.z_desc[n] = AttributeText(desc);
     else coin.z_desc[n] = area ? area->z_name[n] : std::string();

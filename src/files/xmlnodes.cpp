@@ -59,18 +59,10 @@ void AssignWin1252(std::string& target, std::string_view utf8) {
   target.resize(length);
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view WithoutBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 // A decimal whole number with optional sign and surrounding blanks, within `minimum` and
 // `maximum`. Written out because every coin holds a dozen of them.
 bool ParseWhole(std::string_view text, int64_t minimum, int64_t maximum, int64_t& value) {
-  text = WithoutBlanks(text);
+  text = TrimBlanks(text);
   bool negative = false;
   if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
     negative = text.front() == '-';

@@ -13,6 +13,9 @@
 // dates in the file's notation.
 namespace korvex::xml {
 
+// The elements of the five extra fields below "extra", in an area and in a coin.
+inline constexpr const char* kExtraElements[] = {"z1", "z2", "z3", "z4", "z5"};
+
 // Finds the first child element of a name. Files written by this program list the children in
 // the order in which the reader asks for them, so the search resumes after the previous hit and
 // usually succeeds at once; it falls back to a full search whenever that could give another

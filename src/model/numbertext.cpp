@@ -6,10 +6,14 @@
 #include <cstdlib>
 
 namespace korvex {
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+std::string_view TrimWhere(std::string_view text, bool (*drop)(char)) {
+  while (!text.empty() && drop(text.front())) text.remove_prefix(1);
+  while (!text.empty() && drop(text.back())) text.remove_suffix(1);
   return text;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  return TrimWhere(text, [](char c) { return c == ' ' || c == '\t'; });
 }
 
 std::string DecimalPointText(std::string_view text) {

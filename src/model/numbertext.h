@@ -15,6 +15,10 @@ std::string KeepNumberChars(std::string_view text);
 // Replaces every occurrence of one character by another.
 std::string ReplaceChar(std::string_view text, char from, char to);
 
+// The text without the leading and trailing characters for which `drop` holds. Every trimming of
+// the program goes through this.
+std::string_view TrimWhere(std::string_view text, bool (*drop)(char));
+
 // The text without leading and trailing blanks and tabs.
 std::string_view TrimBlanks(std::string_view text);
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <system_error>
 
-#include "model/codepage.h"
+#include "platform/widetext.h"
 
 namespace korvex {
 namespace {
@@ -17,13 +17,6 @@ namespace {
 constexpr const char* kProgramKeyGroup = "3";
 constexpr const char* kIntegerPrefix = "dword:";
 constexpr const char* kStringPrefix = "sz:";
-
-QString ToQString(std::string_view win1252) {
-  const std::string utf8 = Win1252ToUtf8(win1252);
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-std::string FromQString(const QString& text) { return Utf8ToWin1252(text.toUtf8().toStdString()); }
 
 // A value name may hold characters that QSettings reads as group separators; they are escaped
 // so that every name stays one value of its key.
@@ -127,7 +120,7 @@ SettingsKey::SettingsKey(SettingsStore& store, std::string_view subkey)
 namespace {
 
 QString FullKey(const std::string& group, std::string_view name) {
-  return QString::fromStdString(group) + u'/' + ToQString(EscapeValueName(name));
+  return QString::fromStdString(group) + u'/' + FromWin1252(EscapeValueName(name));
 }
 
 }  // namespace
@@ -163,7 +156,7 @@ std::optional<std::string> SettingsKey::ReadString(std::string_view name) const 
   if (IntegerOfStoredText(text)) return std::nullopt;
   const QString string_prefix = QString::fromLatin1(kStringPrefix);
   if (text.startsWith(string_prefix)) text.remove(0, string_prefix.size());
-  return FromQString(text);
+  return ToWin1252(text);
 }
 
 void SettingsKey::WriteInteger(std::string_view name, int32_t value) {
@@ -177,7 +170,7 @@ void SettingsKey::WriteBool(std::string_view name, bool value) { WriteInteger(na
 
 void SettingsKey::WriteString(std::string_view name, std::string_view value) {
   if (!accessible_) return;
-  QString text = ToQString(value);
+  QString text = FromWin1252(value);
   if (text.startsWith(QString::fromLatin1(kIntegerPrefix)) ||
       text.startsWith(QString::fromLatin1(kStringPrefix))) {
     text.prepend(QString::fromLatin1(kStringPrefix));
@@ -196,7 +189,7 @@ std::vector<std::string> SettingsKey::ValueNames() const {
   settings_->beginGroup(QString::fromStdString(group_));
   const QStringList keys = settings_->childKeys();
   settings_->endGroup();
-  for (const QString& key : keys) names.push_back(UnescapeValueName(FromQString(key)));
+  for (const QString& key : keys) names.push_back(UnescapeValueName(ToWin1252(key)));
   return names;
 }
 

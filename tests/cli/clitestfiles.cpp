@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "cli/clirunner.h"
+#include "common/legacywriter.h"
 #include "common/scriptedmessages.h"
 #include "common/tempdir.h"
-#include "exchange/legacywriter.h"
 #include "files/collectionfileio.h"
 #include "model/codepage.h"
 #include "model/datetime.h"

@@ -1,3 +1,5 @@
+// The XML collection file's suite. The cases share the sample document and the hand-written
+// files, so they stay together in one file.
 #include <gtest/gtest.h>
 
 #include <pugixml.hpp>

@@ -7,7 +7,7 @@
 #include "reports/cardpapers.h"
 #include "reports/detailviewcontent.h"
 #include "reports/detailviewstepping.h"
-#include "view/coinbuilder.h"
+#include "common/coinbuilder.h"
 
 namespace korvex {
 namespace {

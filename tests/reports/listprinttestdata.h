@@ -8,7 +8,7 @@
 #include "mainwindow/gridview.h"
 #include "reports/listprintout.h"
 #include "reports/pdfwords.h"
-#include "view/coinbuilder.h"
+#include "common/coinbuilder.h"
 
 namespace korvex::test {
 

@@ -4,7 +4,7 @@
 #include <QFileDialog>
 #include <QStringList>
 
-#include "dialogs/gui/widetext.h"
+#include "platform/widetext.h"
 
 namespace korvex::gui {
 

@@ -8,7 +8,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "dialogs/gui/widetext.h"
+#include "platform/widetext.h"
 
 namespace korvex::gui {
 

@@ -19,7 +19,7 @@
 
 #include "dialogs/gui/picturechooser.h"
 #include "dialogs/gui/updown.h"
-#include "dialogs/gui/widetext.h"
+#include "platform/widetext.h"
 #include "model/collectiondocument.h"
 
 namespace korvex::gui {

@@ -17,7 +17,7 @@
 
 #include "dialogs/gui/tfenstereingabefenster.h"
 #include "dialogs/gui/updown.h"
-#include "dialogs/gui/widetext.h"
+#include "platform/widetext.h"
 #include "dialogs/windowplaces.h"
 #include "model/collectiondocument.h"
 #include "model/datetime.h"

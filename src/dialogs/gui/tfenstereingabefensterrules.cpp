@@ -11,7 +11,7 @@
 #include "dialogs/gui/tdateform.h"
 #include "dialogs/gui/tfenstereingabefenster.h"
 #include "dialogs/gui/updown.h"
-#include "dialogs/gui/widetext.h"
+#include "platform/widetext.h"
 #include "model/collectiondocument.h"
 #include "model/textcompare.h"
 #include "platform/messages.h"

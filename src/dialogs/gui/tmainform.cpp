@@ -11,8 +11,8 @@
 #include <algorithm>
 
 #include "dialogs/gui/teditform.h"
-#include "dialogs/gui/widetext.h"
 #include "platform/messages.h"
+#include "platform/widetext.h"
 
 namespace korvex::gui {
 namespace {

@@ -15,12 +15,12 @@
 #include <QVBoxLayout>
 
 #include "dialogs/gui/updown.h"
-#include "dialogs/gui/widetext.h"
 #include "dialogs/programsettings.h"
 #include "dialogs/windowplaces.h"
 #include "model/paths.h"
 #include "platform/datafolders.h"
 #include "platform/messages.h"
+#include "platform/widetext.h"
 
 namespace korvex::gui {
 

@@ -5,16 +5,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "model/codepage.h"
+#include "platform/widetext.h"
 
 namespace korvex {
-namespace {
-
-QString ToQString(const std::string& win1252) {
-  return QString::fromStdString(Win1252ToUtf8(win1252));
-}
-
-}  // namespace
 
 // ---------------------------------------------------------------------------------------------
 // Model
@@ -44,7 +37,7 @@ QVariant TDatenbereichModel::data(const QModelIndex& index, int role) const {
   if (!content_ || !index.isValid()) return {};
   if (role == Qt::DisplayRole) {
     if (index.row() >= content_->ShownCount()) return QString();
-    return ToQString(content_->CellText(index.row(), index.column()));
+    return FromWin1252(content_->CellText(index.row(), index.column()));
   }
   if (role == kAlignmentRole) return content_->ColumnAlignment(index.column());
   return {};
@@ -52,7 +45,7 @@ QVariant TDatenbereichModel::data(const QModelIndex& index, int role) const {
 
 QVariant TDatenbereichModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (!content_ || orientation != Qt::Horizontal || section >= content_->ColumnCount()) return {};
-  if (role == Qt::DisplayRole) return ToQString(content_->HeaderText(section));
+  if (role == Qt::DisplayRole) return FromWin1252(content_->HeaderText(section));
   if (role == kAlignmentRole) return content_->ColumnAlignment(section);
   return {};
 }

@@ -1,9 +1,10 @@
 #include "mainwindow/gui/qtmainwindowdialogs.h"
 
-#include "dialogs/areadefinition/tdefkat.h"
+#include "dialogs/gui/tdefkat.h"
 #include "dialogs/gui/tmainform.h"
 #include "dialogs/gui/toptionen.h"
-#include "dialogs/gui/tpasswort.h"
+#include "files/gui/tpasswort.h"
+#include "mainwindow/gui/waitwindowprogress.h"
 
 namespace korvex {
 
@@ -26,7 +27,9 @@ MainWindowDialogs::PasswordAnswer QtMainWindowDialogs::AskNewPassword() {
 }
 
 bool QtMainWindowDialogs::DefineAreas(CollectionDocument& document) {
-  gui::TDefKat dialog(document, parent_);
+  gui::AreaDialogServices services;
+  services.make_progress = [](QWidget* dialog) { return std::make_unique<gui::WaitWindowProgress>(dialog); };
+  gui::TDefKat dialog(document, parent_, std::move(services));
   return dialog.exec() == QDialog::Accepted;
 }
 

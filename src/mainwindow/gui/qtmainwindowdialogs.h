@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "dialogs/areadefinition/tnummernkreisfenster.h"
+#include "dialogs/gui/tnummernkreisfenster.h"
+#include "files/gui/tersatzfenster.h"
+#include "files/gui/tkategoriefenster.h"
 #include "mainwindow/gui/mainwindowdialogs.h"
-#include "mainwindow/gui/tersatzfenster.h"
-#include "mainwindow/gui/tkategoriefenster.h"
 
 class QWidget;
 

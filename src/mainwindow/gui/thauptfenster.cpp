@@ -4,48 +4,41 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QMenu>
 #include <QStatusTipEvent>
 #include <QToolBar>
 
+#include "dialogs/arearules.h"
 #include "dialogs/dateformat.h"
+#include "files/gui/guipasswordprompt.h"
+#include "mainwindow/commandstates.h"
 #include "mainwindow/gridcolumns.h"
 #include "mainwindow/gui/datenbereich.h"
 #include "mainwindow/gui/filedialogs.h"
 #include "mainwindow/gui/listmodepictures.h"
+#include "mainwindow/gui/mainwindowcommands.h"
 #include "mainwindow/gui/mainwindowdialogs.h"
 #include "mainwindow/gui/qtmainwindowdialogs.h"
 #include "mainwindow/gui/qtmessageservice.h"
-#include "mainwindow/gui/mainwindowcommands.h"
 #include "mainwindow/gui/statuszeile.h"
 #include "mainwindow/gui/toolbaricons.h"
-#include "mainwindow/gui/uniformlayout.h"
 #include "mainwindow/sorting.h"
 #include "mainwindow/statuslayout.h"
+#include "mainwindow/uniformlayout.h"
 #include "mainwindow/windowtitle.h"
-#include "model/codepage.h"
 #include "platform/datafolders.h"
 #include "platform/settingsstore.h"
-#include "dialogs/gui/guipasswordprompt.h"
+#include "platform/widetext.h"
 
 namespace korvex {
 namespace {
 
-QString FromWin1252(const std::string& text) { return QString::fromStdString(Win1252ToUtf8(text)); }
-
 // Commands whose dialogs or windows the program does not have: they stay disabled.
-const QSet<QString>& CommandsWithoutDialog() {
-  static const QSet<QString> names = {
-      "MenuBearbeitenNeu", "MenuBearbeitenAendern", "MenuBearbeitenPreisaendern",
-      "MenuBearbeitenLoeschen", "MenuBearbeitenAusschneiden", "MenuBearbeitenKopieren",
-      "MenuBearbeitenEinfuegen", "SpeedNeu", "SpeedAendern", "SpeedLoeschen", "SpeedAusschneiden",
-      "SpeedKopieren", "SpeedEinfuegen", "DatenPopUpNeu", "DatenPopUpAendern", "DatenPopUpLoeschen",
-      "MenuDateiDrucken", "SpeedDruck",
-      "MenuAnsichtGesamt", "SpeedGesamt", "MenuOnlineCheckUpdates", "MenuExtrasSuchen",
-      "MenuExtrasWeitersuchen", "SpeedSuchen", "SpeedSuchenWeiter", "MenuExtrasFilterDefinieren",
-      "SpeedFilterFrei", "MenuAnsichtSortierung", "SpeedSortierung", "MenuAnsichtFelder",
-      "MenuHilfeHilfethemen"};
+QSet<QString> CommandsWithoutDialog() {
+  QSet<QString> names;
+  for (std::string_view name : CommandsWithoutWindow()) {
+    names.insert(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  }
   return names;
 }
 
@@ -181,71 +174,28 @@ void THauptfenster::ConnectFilterCommands() {
   }
 }
 
-void THauptfenster::SetCommandEnabled(const char* name, bool enabled) {
-  const QString key = QString::fromLatin1(name);
-  Action(key)->setEnabled(enabled && !unavailable_.contains(key));
-}
-
-void THauptfenster::SetCommandsEnabled(std::initializer_list<const char*> names, bool enabled) {
-  for (const char* name : names) SetCommandEnabled(name, enabled);
+void THauptfenster::ApplyCommandStates(const CommandStates& states) {
+  for (const CommandState& state : states) {
+    const QString key = QString::fromLatin1(state.name.data(), static_cast<qsizetype>(state.name.size()));
+    Action(key)->setEnabled(state.enabled && !unavailable_.contains(key));
+  }
 }
 
 void THauptfenster::SetInitialCommandStates() {
   for (const QString& name : commands_->Names()) {
     if (unavailable_.contains(name)) Action(name)->setEnabled(false);
   }
-  SetCommandsEnabled({"MenuBearbeiten", "MenuKategorie", "MenuDateiSpeichern", "SpeedSpeichern",
-                      "MenuDateiSpeichernunter", "MenuDateiImportieren", "MenuDateiExportieren",
-                      "MenuDateiDrucken", "MenuAnsichtSortierung", "MenuAnsichtFelder",
-                      "MenuAnsichtGesamt", "MenuExtrasSuchen", "MenuExtrasWeitersuchen",
-                      "MenuExtrasKategorien", "MenuDateiDatensicherung", "SpeedNeu", "SpeedAendern",
-                      "SpeedLoeschen", "SpeedAusschneiden", "SpeedKopieren", "SpeedEinfuegen",
-                      "SpeedSuchen", "SpeedSuchenWeiter", "SpeedGesamt", "SpeedSortierung",
-                      "SpeedDruck", "SpeedAlles", "MenuExtrasSonderNummernkreise",
-                      "MenuDateiExportierenKategorie", "DatenPopUpExportierenKategorie"},
-                     false);
-  // The filters need a document to show.
-  for (QAction* filter : commands_->FilterGroup()->actions()) filter->setEnabled(false);
-  SetCommandsEnabled({"MenuExtrasFilter"}, false);
+  ApplyCommandStates(InitialCommandStates());
 }
 
-void THauptfenster::EnableDocumentCommands() {
-  SetCommandsEnabled({"SpeedAlles", "SpeedSuchen", "SpeedGesamt", "SpeedKopieren", "SpeedSortierung",
-                      "MenuAnsichtGesamt", "MenuExtrasSuchen", "MenuDateiExportieren",
-                      "MenuAnsichtFelder", "MenuAnsichtSortierung", "MenuBearbeitenKopieren",
-                      "MenuDateiDatensicherung", "MenuExtrasFilter"},
-                     true);
-  for (QAction* filter : commands_->FilterGroup()->actions()) {
-    filter->setEnabled(!unavailable_.contains(filter->objectName()));
-  }
-  const bool writable = document_.writable();
-  // Imported coins could never be saved into a read-only file.
-  SetCommandsEnabled({"SpeedEinfuegen", "MenuBearbeitenEinfuegen", "MenuExtrasKategorien", "MenuDateiImportieren"},
-                     writable);
-}
+void THauptfenster::EnableDocumentCommands() { ApplyCommandStates(DocumentCommandStates(document_.writable())); }
 
-void THauptfenster::DisableDocumentCommands() {
-  SetCommandsEnabled({"SpeedAlles", "SpeedSuchen", "SpeedGesamt", "SpeedKopieren", "SpeedEinfuegen",
-                      "SpeedSortierung", "SpeedDruck", "SpeedNeu", "SpeedAendern", "SpeedLoeschen",
-                      "MenuAnsichtGesamt", "MenuExtrasSuchen", "MenuExtrasKategorien",
-                      "MenuDateiImportieren", "MenuDateiExportieren", "MenuKategorie",
-                      "MenuBearbeitenEinfuegen", "MenuDateiDatensicherung", "MenuExtrasFilter"},
-                     false);
-}
+void THauptfenster::DisableDocumentCommands() { ApplyCommandStates(ClosedDocumentCommandStates()); }
 
-void THauptfenster::EnableOpenDocumentMenus() {
-  SetCommandsEnabled({"MenuKategorie", "MenuDateiSpeichernunter", "MenuDateiDrucken", "SpeedDruck"}, true);
-}
+void THauptfenster::EnableOpenDocumentMenus() { ApplyCommandStates(OpenDocumentMenuStates()); }
 
 void THauptfenster::UpdateRowCommands(int shown) {
-  const RowCommandStates states = RowCommandsFor(shown, document_.writable());
-  SetCommandsEnabled({"MenuBearbeitenKopieren", "SpeedKopieren", "DatenPopUpOeffnen", "MenuAnsichtOeffnen",
-                      "MenuDateiExportierenArtikel", "DatenPopUpExportierenArtikel"},
-                     states.copy_and_open);
-  SetCommandsEnabled({"MenuBearbeitenLoeschen", "MenuBearbeitenAendern", "MenuBearbeitenPreisaendern",
-                      "MenuBearbeitenAusschneiden", "DatenPopUpAendern", "DatenPopUpLoeschen",
-                      "SpeedAusschneiden", "SpeedLoeschen", "SpeedAendern"},
-                     states.change);
+  ApplyCommandStates(RowCommandStatesFor(shown, document_.writable()));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -259,7 +209,7 @@ void THauptfenster::SetModified(bool flag) {
 void THauptfenster::ModifiedChanged() {
   const bool modified = document_.modified();
   statuszeile_->SetPanelText(4, modified ? QStringLiteral("Geändert") : QString());
-  SetCommandsEnabled({"MenuDateiSpeichern", "SpeedSpeichern"}, modified);
+  ApplyCommandStates(SaveCommandStates(modified));
 }
 
 void THauptfenster::PasswordChanged() {
@@ -280,7 +230,7 @@ void THauptfenster::SetFileName(const std::string& path) { document_.SetFileName
 
 void THauptfenster::UpdateTitle() {
   setWindowTitle(FromWin1252(WindowTitle(document_, filter_.suffix())));
-  if (document_.current_view != 0) SetCommandEnabled("MenuBearbeiten", true);
+  ApplyCommandStates(TitleCommandStates(document_.current_view));
 }
 
 std::string THauptfenster::AreaName(int id) const { return korvex::AreaName(document_, id); }
@@ -288,7 +238,7 @@ std::string THauptfenster::AreaName(int id) const { return korvex::AreaName(docu
 void THauptfenster::LayoutStatusBar() {
   std::array<std::string, 5> texts;
   for (int i = 0; i < TStatuszeile::kPanelCount; ++i) {
-    texts[i] = Utf8ToWin1252(statuszeile_->PanelText(i).toStdString());
+    texts[i] = ToWin1252(statuszeile_->PanelText(i));
   }
   const QFontMetrics metrics(statuszeile_->font());
   const auto widths = StatusPanelWidths(width(), statuszeile_->width(), texts, [&metrics](const std::string& text) {
@@ -302,21 +252,13 @@ void THauptfenster::LayoutStatusBar() {
 
 void THauptfenster::ShowView(int view) {
   if (view != kKeepView) document_.current_view = view;
-  const bool all_coins = document_.current_view == kAllCoinsView;
-  const bool writable = document_.writable();
-  if (document_.current_view != 0) {
-    SetCommandEnabled("MenuBearbeiten", true);
-    SetCommandsEnabled({"MenuBearbeitenNeu", "DatenPopUpNeu", "SpeedNeu", "MenuExtrasSonderNummernkreise"},
-                       writable && !all_coins);
-  }
+  const int shown = document_.current_view;
+  ApplyCommandStates(ViewCommandStates(shown, document_.writable(), document_.Area(shown) != nullptr));
   UpdateViewChecks();
-  if (!all_coins && document_.current_view != 0 && writable) SetCommandEnabled("MenuBearbeitenEinfuegen", true);
   UpdateTitle();
   BuildHeaders();
   BuildRows();
   LayoutStatusBar();
-  const bool area_view = !all_coins && document_.Area(document_.current_view) != nullptr;
-  SetCommandsEnabled({"MenuDateiExportierenKategorie", "DatenPopUpExportierenKategorie"}, area_view);
 }
 
 void THauptfenster::UpdateViewChecks() {
@@ -381,12 +323,9 @@ void THauptfenster::RebuildAreaMenu() {
 }
 
 QIcon THauptfenster::AreaIcon(const TKategorie& area) const {
-  if (area.icon.empty()) return {};
-  QString path = FromWin1252(area.icon);
-  // Icon names without a folder of their own are relative to the program folder.
-  if (QFileInfo(path).isRelative()) path = QString::fromStdString((ProgramFolder() / path.toStdString()).string());
-  path.replace('\\', '/');
-  const QPixmap pixmap(path);
+  const std::optional<std::filesystem::path> path = ResolveAreaIconPath(area.icon, ProgramFolder());
+  if (!path) return {};
+  const QPixmap pixmap(QString::fromStdString(path->string()));
   return pixmap.isNull() ? QIcon() : QIcon(pixmap);
 }
 

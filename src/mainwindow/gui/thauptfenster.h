@@ -7,15 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/coinfilter.h"
-#include "mainwindow/gui/viewgridcontent.h"
-#include "mainwindow/statusprogress.h"
-#include "model/collectiondocument.h"
-#include "model/formatsettings.h"
 #include "dialogs/lookuplists.h"
 #include "dialogs/programsettings.h"
 #include "dialogs/windowplaces.h"
 #include "files/textexport.h"
+#include "mainwindow/coinfilter.h"
+#include "mainwindow/commandstates.h"
+#include "mainwindow/gui/viewgridcontent.h"
+#include "mainwindow/statusprogress.h"
+#include "model/collectiondocument.h"
+#include "model/formatsettings.h"
 #include "platform/progress.h"
 
 class QAction;
@@ -159,8 +160,7 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   void ConnectOnlineCommands();
   void ConnectExchangeCommands();
   void Connect(const char* name, void (THauptfenster::*handler)());
-  void SetCommandsEnabled(std::initializer_list<const char*> names, bool enabled);
-  void SetCommandEnabled(const char* name, bool enabled);
+  void ApplyCommandStates(const CommandStates& states);
   void SetInitialCommandStates();
   void EnableOpenDocumentMenus();
   void UpdateViewChecks();

@@ -10,44 +10,49 @@
 #include <QUrl>
 #include <algorithm>
 #include <filesystem>
-#include <map>
 
+#include "dialogs/currencyconversion.h"
+#include "dialogs/dateformat.h"
+#include "mainwindow/discarddecision.h"
+#include "mainwindow/examplecollection.h"
 #include "mainwindow/gui/datenbereich.h"
 #include "mainwindow/gui/listmodepictures.h"
 #include "mainwindow/gui/mainwindowcommands.h"
 #include "mainwindow/gui/mainwindowdialogs.h"
 #include "mainwindow/gui/statuszeile.h"
 #include "mainwindow/gui/thauptfenster.h"
+#include "mainwindow/toolbarlayout.h"
 #include "model/codepage.h"
 #include "model/fieldcatalogue.h"
 #include "model/paths.h"
 #include "platform/datafolders.h"
 #include "platform/messages.h"
 #include "platform/settingsstore.h"
-#include "dialogs/currencyconversion.h"
-#include "dialogs/dateformat.h"
+#include "platform/widetext.h"
 
 namespace korvex {
 namespace {
 
-QString FromWin1252(const std::string& text) { return QString::fromStdString(Win1252ToUtf8(text)); }
-
-// The example collection shipped in the program folder, offered once on the very first start.
-constexpr const char* kExampleFile = "Beispielsammlung.mvc";
-constexpr const char* kExamplePictures = "Beispielsammlung";
-constexpr const char* kExampleOfferedValue = "BeispielsammlungAngeboten";
-
-const std::map<Qt::ToolBarArea, std::string>& DockNames() {
-  static const std::map<Qt::ToolBarArea, std::string> names = {
-      {Qt::TopToolBarArea, "DockTop"},
-      {Qt::BottomToolBarArea, "DockBottom"},
-      {Qt::LeftToolBarArea, "DockLeft"},
-      {Qt::RightToolBarArea, "DockRight"},
-  };
-  return names;
+Qt::ToolBarArea AreaOf(ToolbarDock dock) {
+  switch (dock) {
+    case ToolbarDock::kLeft: return Qt::LeftToolBarArea;
+    case ToolbarDock::kRight: return Qt::RightToolBarArea;
+    case ToolbarDock::kTop: return Qt::TopToolBarArea;
+    case ToolbarDock::kBottom: return Qt::BottomToolBarArea;
+  }
+  return Qt::TopToolBarArea;
 }
 
-bool Horizontal(Qt::ToolBarArea area) { return area == Qt::TopToolBarArea || area == Qt::BottomToolBarArea; }
+// The dock of a toolbar area; nothing for a bar outside every dock.
+std::optional<ToolbarDock> DockOf(Qt::ToolBarArea area) {
+  switch (area) {
+    case Qt::LeftToolBarArea: return ToolbarDock::kLeft;
+    case Qt::RightToolBarArea: return ToolbarDock::kRight;
+    case Qt::TopToolBarArea: return ToolbarDock::kTop;
+    case Qt::BottomToolBarArea: return ToolbarDock::kBottom;
+    default: return std::nullopt;
+  }
+}
 
 }  // namespace
 
@@ -118,34 +123,14 @@ bool THauptfenster::OpenAtStart(const std::string& path) {
   datenbereich_->setEnabled(true);
   EnableDocumentCommands();
   ShowView(kKeepView);
-  if (document_.writable()) {
-    SetCommandEnabled("SpeedNeu", document_.current_view != kAllCoinsView);
-    SetCommandsEnabled({"SpeedLoeschen", "SpeedAendern", "SpeedAusschneiden", "SpeedEinfuegen",
-                        "MenuBearbeitenEinfuegen"},
-                       true);
-  }
+  ApplyCommandStates(StartFileCommandStates(document_.current_view, document_.writable()));
   return true;
 }
 
 bool THauptfenster::OpenExampleOnFirstStart() {
-  namespace fs = std::filesystem;
-  SettingsKey key(*services_.settings_store);
-  if (key.ReadBool(kExampleOfferedValue)) return false;
-  key.WriteBool(kExampleOfferedValue, true);
-  const fs::path source = ProgramFolder() / kExampleFile;
-  if (!fs::exists(source)) return false;
-  // The user works on a copy in the data folder, never in the program folder.
-  const fs::path target = DataFolder() / kExampleFile;
-  std::error_code error;
-  if (!fs::exists(target)) {
-    fs::copy_file(source, target, error);
-    if (error) return false;
-    const fs::path pictures = ProgramFolder() / kExamplePictures;
-    if (fs::is_directory(pictures)) {
-      fs::copy(pictures, DataFolder() / kExamplePictures, fs::copy_options::recursive | fs::copy_options::skip_existing, error);
-    }
-  }
-  return OpenAtStart(PathText(target));
+  const std::optional<std::filesystem::path> example =
+      InstallExampleOnFirstStart(*services_.settings_store, ProgramFolder(), DataFolder());
+  return example && OpenAtStart(PathText(*example));
 }
 
 void THauptfenster::EveryActivation() {
@@ -171,22 +156,13 @@ void THauptfenster::LoadLookupListsAtStart() {
 // Closing
 
 bool THauptfenster::ConfirmDiscard(bool quitting) {
-  MessageService& messages = *services_.messages;
-  const auto ask_quit = [&] {
-    return messages.Show(MessageKind::kQuestion, "Möchten Sie das Programm wirklich beenden?",
-                         MessageButtons::kYesNo) == MessageAnswer::kYes;
-  };
-  if (!document_.modified()) return !(quitting && settings_.Anfrage) || ask_quit();
-  if (settings_.AutoSaveEnd) {
-    if (quitting && settings_.Anfrage && !ask_quit()) return false;
-    return SaveBeforeDiscard();
+  const DiscardSettings settings{settings_.Anfrage, settings_.AutoSaveEnd};
+  switch (DecideDiscard(document_.modified(), quitting, settings, *services_.messages)) {
+    case DiscardDecision::kDiscard: return true;
+    case DiscardDecision::kSave: return SaveBeforeDiscard();
+    case DiscardDecision::kKeep: return false;
   }
-  switch (messages.Show(MessageKind::kQuestion, "Die Daten wurden geändert. Möchten Sie sie speichern?",
-                        MessageButtons::kYesNoCancel)) {
-    case MessageAnswer::kYes: return SaveBeforeDiscard();
-    case MessageAnswer::kNo: return true;
-    default: return false;
-  }
+  return false;
 }
 
 bool THauptfenster::SaveBeforeDiscard() {
@@ -252,14 +228,14 @@ void THauptfenster::SaveGeometry() {
 void THauptfenster::SaveToolbars() {
   for (const char* name : MainWindowCommands::kToolbarNames) {
     QToolBar* bar = Toolbar(name);
-    const Qt::ToolBarArea area = toolBarArea(bar);
-    const bool floating = bar->isFloating() || area == Qt::NoToolBarArea;
+    const std::optional<ToolbarDock> dock = DockOf(toolBarArea(bar));
+    const bool floating = bar->isFloating() || !dock;
     const QRect frame = bar->frameGeometry();
     ToolbarPlace place;
     place.Visible = !bar->isHidden();
-    place.DockedTo = floating ? "nil" : DockNames().at(area);
+    place.DockedTo = floating ? "nil" : DockName(*dock);
     place.DockRow = floating ? 0 : ToolbarRow(bar);
-    place.DockPos = Horizontal(area) ? bar->x() : bar->y();
+    place.DockPos = dock && IsHorizontal(*dock) ? bar->x() : bar->y();
     place.FloatLeft = frame.left();
     place.FloatTop = frame.top();
     place.FloatRight = frame.left() + frame.width();
@@ -270,53 +246,33 @@ void THauptfenster::SaveToolbars() {
 }
 
 int THauptfenster::ToolbarRow(QToolBar* bar) const {
-  // Bars of one dock that share a line are one row; rows count from the window's edge.
   const Qt::ToolBarArea area = toolBarArea(bar);
+  const ToolbarDock dock = DockOf(area).value_or(ToolbarDock::kTop);
+  const auto line_of = [dock](const QToolBar* any) { return IsHorizontal(dock) ? any->y() : any->x(); };
   std::vector<int> lines;
   for (const char* name : MainWindowCommands::kToolbarNames) {
     QToolBar* other = Toolbar(name);
-    if (toolBarArea(other) != area || other->isHidden()) continue;
-    lines.push_back(Horizontal(area) ? other->y() : other->x());
+    if (toolBarArea(other) == area && !other->isHidden()) lines.push_back(line_of(other));
   }
-  std::sort(lines.begin(), lines.end());
-  lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
-  const int own = Horizontal(area) ? bar->y() : bar->x();
-  int row = static_cast<int>(std::lower_bound(lines.begin(), lines.end(), own) - lines.begin());
-  if (area == Qt::BottomToolBarArea || area == Qt::RightToolBarArea) row = static_cast<int>(lines.size()) - 1 - row;
-  return std::max(row, 0);
+  return korvex::ToolbarRow(std::move(lines), line_of(bar), dock);
 }
 
 void THauptfenster::RestoreToolbars() {
-  struct Placement {
-    QToolBar* bar;
-    Qt::ToolBarArea area;
-    int row;
-    int pos;
-    bool visible;
-  };
-  std::vector<Placement> placements;
+  std::vector<ToolbarPlace> places;
+  std::vector<QToolBar*> bars;
   for (const char* name : MainWindowCommands::kToolbarNames) {
     const std::optional<ToolbarPlace> place = ReadToolbarPlace(*services_.settings_store, name);
     if (!place) return;  // no complete stored layout: the initial one stays
-    Placement placement{Toolbar(name), Qt::TopToolBarArea, place->DockRow, place->DockPos, place->Visible};
-    for (const auto& [area, dock] : DockNames()) {
-      if (dock == place->DockedTo) placement.area = area;
-    }
-    // A bar that floated comes back in a row of its own below the others of the top dock.
-    if (place->DockedTo == "nil") placement.row = 1000;
-    placements.push_back(placement);
+    places.push_back(*place);
+    bars.push_back(Toolbar(name));
   }
-  std::stable_sort(placements.begin(), placements.end(), [](const Placement& a, const Placement& b) {
-    return std::tie(a.area, a.row, a.pos) < std::tie(b.area, b.row, b.pos);
-  });
-  for (const Placement& placement : placements) removeToolBar(placement.bar);
-  for (size_t i = 0; i < placements.size(); ++i) {
-    const Placement& placement = placements[i];
-    if (i > 0 && placements[i - 1].area == placement.area && placements[i - 1].row != placement.row) {
-      addToolBarBreak(placement.area);
-    }
-    addToolBar(placement.area, placement.bar);
-    placement.bar->setVisible(placement.visible);
+  const std::vector<ToolbarPlacement> placements = ToolbarPlacements(places);
+  for (QToolBar* bar : bars) removeToolBar(bar);
+  for (const ToolbarPlacement& placement : placements) {
+    const Qt::ToolBarArea area = AreaOf(placement.dock);
+    if (placement.new_row) addToolBarBreak(area);
+    addToolBar(area, bars[placement.bar]);
+    bars[placement.bar]->setVisible(placement.visible);
   }
 }
 

@@ -20,18 +20,15 @@
 #include "dialogs/lookuplists.h"
 #include "dialogs/programsettings.h"
 #include "dialogs/windowplaces.h"
-#include "model/codepage.h"
 #include "model/collectiondocument.h"
 #include "model/numbertext.h"
+#include "platform/widetext.h"
 #include "reports/gui/tbildfenster.h"
 #include "reports/picturelimits.h"
 #include "reports/pictureloader.h"
 
 namespace korvex::gui {
 namespace {
-
-QString FromWin1252(std::string_view text) { return QString::fromStdString(Win1252ToUtf8(text)); }
-std::string ToWin1252(const QString& text) { return Utf8ToWin1252(text.toStdString()); }
 
 constexpr int kPreviewSize = 160;
 constexpr int kControlInterval = 500;

@@ -16,8 +16,8 @@
 #include "dialogs/gui/entrydialogfixture.h"
 #include "dialogs/gui/tdateform.h"
 #include "dialogs/gui/updown.h"
-#include "dialogs/gui/widetext.h"
-#include "dialogsgui/modalhelper.h"
+#include "platform/widetext.h"
+#include "common/modalhelper.h"
 #include "reports/gui/tansicht.h"
 
 using korvex::gui::TFensterEingabeFenster;

@@ -1,6 +1,0 @@
-korvex_add_library(korvex_view CORE
-  SOURCES
-    templatematching.cpp coinfilter.cpp coinsearch.cpp sorting.cpp gridcolumns.cpp celltext.cpp
-    gridview.cpp windowtitle.cpp statuslayout.cpp statusprogress.cpp
-  LIBS korvex_model korvex_platform
-)
