@@ -1,7 +1,7 @@
 // "Münze öffnen... (&Detailansicht)": the detail view of the selected coin.
 #include "mainwindow/gui/listmodepictures.h"
 #include "mainwindow/gui/thauptfenster.h"
-#include "reports/detailviewstepping.h"
+#include "mainwindow/detailviewstepping.h"
 #include "reports/gui/tansicht.h"
 
 namespace korvex {

@@ -1,4 +1,4 @@
-#include "reports/detailviewstepping.h"
+#include "mainwindow/detailviewstepping.h"
 
 #include "model/collectiondocument.h"
 
