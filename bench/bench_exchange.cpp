@@ -14,6 +14,7 @@
 #include "files/textimport.h"
 #include "mainwindow/sorting.h"
 #include "model/codepage.h"
+#include "model/numbertext.h"
 #include "referenceops.h"
 #include "samplefiles.h"
 
@@ -121,6 +122,26 @@ void SplitFile(benchmark::State& state, int coins) {
   }
 }
 
+// A number cell that grows with the collection (40 characters per coin: 40 KB to 4 MB), such as a
+// column of amounts pasted into one cell: digits grouped by points with a decimal comma.
+std::string LongNumberCell(int coins) {
+  std::string cell;
+  while (cell.size() < static_cast<size_t>(coins) * 40) cell += "1.234";
+  return cell + ",56";
+}
+
+// The import's reading of a number cell: keeping only the last separator as the decimal point.
+void DecimalPoints(benchmark::State& state, int coins) {
+  const std::string cell = LongNumberCell(coins);
+  for (auto _ : state) benchmark::DoNotOptimize(DecimalPointText(cell));
+}
+
+// The floor of it: one pass over the cell that copies it, replacing one character.
+void ReplaceCommas(benchmark::State& state, int coins) {
+  const std::string cell = LongNumberCell(coins);
+  for (auto _ : state) benchmark::DoNotOptimize(ReplaceChar(cell, ',', '.'));
+}
+
 }  // namespace
 }  // namespace korvex::bench
 
@@ -131,5 +152,7 @@ int main(int argc, char** argv) {
       {"ref write bytes", WriteBytes},
       {"import text", ImportAll},
       {"ref read+split", SplitFile},
+      {"decimal point text", DecimalPoints},
+      {"ref replace char", ReplaceCommas},
   });
 }

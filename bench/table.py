@@ -33,9 +33,10 @@ ROWS = [
     ("list mode row change", "ref libjpeg full decode", None, None),
     ("list mode row change", "ref row change without pictures", None, None),
     ("detail view with two previews", "ref libjpeg full decode", 0.6, None),
+    ("decimal point text", "ref replace char", None, None),
 ]
 # Operations whose growth from 10,000 to 100,000 coins must stay below 15 (never quadratic).
-SCALING = ["sort standard order", "sort five keys", "ref stable sort by price"]
+SCALING = ["sort standard order", "sort five keys", "ref stable sort by price", "decimal point text"]
 SCALING_LIMIT = 15.0
 MEMORY_LIMIT = 2.0  # memory held after opening, as a multiple of the XML size
 

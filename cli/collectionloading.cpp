@@ -44,7 +44,7 @@ LoadedCollection ReadLegacy(const std::string& path, PasswordPrompt& passwords,
   const LegacyReadResult result =
       ReadLegacyFile(path, *loaded.document, {messages, passwords, progress, nullptr});
   // The reader has shown why it failed.
-  if (result.outcome != LegacyReadOutcome::kRead) throw CommandError("");
+  if (!result.Read()) throw CommandError("");
   loaded.file_version = loaded.document->legacy_version;
   return loaded;
 }

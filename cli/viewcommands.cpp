@@ -18,7 +18,9 @@
 namespace korvex::cli {
 namespace {
 
-// "K1,K2,...": up to five signed field types; the keys not given are no keys.
+// "K1,K2,...": up to five signed field types; the keys not given are no keys. 65535 and 0 are no
+// keys as in the file: a first key of 65535 gives the standard order, a first key of 0 leaves the
+// order as it is, later ones are skipped.
 std::array<int32_t, 5> SortKeysOf(const std::string& text) {
   std::array<int32_t, 5> keys;
   keys.fill(kNoSortKey);
@@ -28,9 +30,10 @@ std::array<int32_t, 5> SortKeysOf(const std::string& text) {
   while (std::getline(list, word, ',')) {
     if (count == keys.size()) throw UsageError("Option --sort nimmt höchstens fünf Schlüssel.");
     const int key = ParseWholeNumber(word, "--sort");
-    if (key == 0 || key < -kFieldCount || key > kFieldCount) {
+    const bool no_key = key == kNoSortKey || key == 0;
+    if (!no_key && (key < -kFieldCount || key > kFieldCount)) {
       throw UsageError("Sortierschlüssel " + word + " ist kein Feldtyp (1 bis 46, negativ für "
-                       "absteigend).");
+                       "absteigend; 65535 oder 0 für keinen Schlüssel).");
     }
     keys[count++] = key;
   }
@@ -128,7 +131,8 @@ const Command kListCommand{
     "  --filter F        missing (nur Fehlbestand), stock (nur Bestand),\n"
     "                    duplicates (nur Doubletten)\n"
     "  --sort file       vorher nach den Sortierschlüsseln der Datei sortieren\n"
-    "  --sort K1,K2,...  vorher nach bis zu fünf Feldtypen sortieren (negativ: absteigend)\n"
+    "  --sort K1,K2,...  vorher nach bis zu fünf Feldtypen sortieren (negativ: absteigend;\n"
+    "                    65535 oder 0: kein Schlüssel, 65535 zuerst: Standardsortierung)\n"
     "                    ohne --sort: die gespeicherte Reihenfolge\n"
     "  --locale de|en    Zahlen und Datum deutsch (1.234,50 / dd.mm.yyyy) oder englisch\n"
     "                    (1,234.50 / yyyy-mm-dd); ohne Angabe das Gebietsschema des Systems\n"

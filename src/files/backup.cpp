@@ -20,14 +20,12 @@ std::string WithForwardSlashes(std::string path) {
 }
 
 // The entry name of a picture file: relative to the collection's folder when it lies inside it,
-// else its path without drive and leading separators, so that no entry is absolute.
+// else its whole path, which ArchiveEntryName() turns into a relative name.
 std::string EntryNameOf(const std::string& file, const std::string& base_folder) {
   std::string name = WithForwardSlashes(file);
   const std::string base = WithForwardSlashes(base_folder);
-  if (!base.empty() && name.compare(0, base.size(), base) == 0) return name.substr(base.size());
-  if (name.size() >= 2 && name[1] == ':') name.erase(0, 2);
-  const size_t start = name.find_first_not_of('/');
-  return start == std::string::npos ? std::string() : name.substr(start);
+  if (!base.empty() && name.compare(0, base.size(), base) == 0) name.erase(0, base.size());
+  return ArchiveEntryName(name);
 }
 
 struct PictureEntry {
@@ -38,7 +36,7 @@ struct PictureEntry {
 PictureEntry PictureEntryOf(const std::string& reference, const CollectionDocument& doc) {
   const std::string base = DirectoryOf(doc.file_path());
   if (HasNoDirectory(reference)) {
-    return {doc.picture_folder() + reference, doc.file_title() + "/" + reference};
+    return {doc.picture_folder() + reference, ArchiveEntryName(doc.file_title() + "/" + reference)};
   }
   const bool relative = reference.front() != '/' && reference.front() != '\\' &&
                         !(reference.size() >= 2 && reference[1] == ':');

@@ -1,8 +1,10 @@
 #include "files/collectionfileio.h"
 
+#include <filesystem>
 #include <new>
 
 #include "files/fileerrors.h"
+#include "files/readlimits.h"
 #include "files/safefilewrite.h"
 #include "files/xmlcollection.h"
 #include "files/ziparchive.h"
@@ -31,6 +33,9 @@ const char* const kNotSaved =
 const char* const kLegacyConverted = "Die Datei wird im aktuellen Dateiformat gespeichert!";
 
 std::string ReadPlainFile(const std::string& path) {
+  std::error_code error;
+  const auto size = std::filesystem::file_size(NativePath(path), error);
+  if (!error && size > read_limits::kMaxDocumentBytes) throw EPassword(kNotACollectionFile);
   FileBytes file = ReadWholeFile(NativePath(path));
   if (!file.ok()) throw EPassword(kCannotLoad);
   return std::move(file.bytes);
@@ -103,7 +108,7 @@ XmlReadReport ReadCollectionFile(CollectionDocument& doc, const std::string& pat
     // damaged, which the password message would misreport.
     throw EPassword(kNotACollectionFile);
   } catch (const std::exception&) {
-    // Sizes announced by a damaged archive can exceed what memory holds.
+    // A document within the read limits can still exceed the memory at hand.
     throw EPassword(kNotACollectionFile);
   }
 }

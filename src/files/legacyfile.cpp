@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <climits>
+#include <filesystem>
 
 #include "files/fileerrors.h"
 #include "files/legacyrecords.h"
 #include "files/legacyscrambling.h"
 #include "files/legacystream.h"
+#include "files/readlimits.h"
 #include "model/codepage.h"
 #include "model/fieldcatalogue.h"
 #include "model/paths.h"
@@ -18,11 +20,18 @@ namespace {
 constexpr const char* kCannotRead =
     "Datei konnte nicht geöffnet werden. Datei entweder nicht vorhanden oder durch ein anderes "
     "Programm blockiert.";
+constexpr const char* kPartlyRead =
+    "Die Datei ist beschädigt. Alle lesbaren Münzen wurden übernommen; nicht lesbare Angaben und "
+    "Notizen sind leer geblieben.";
 constexpr const char* kProgressText = "Lade Daten. Fertig:";
 
 constexpr uint16_t kNoPassword = 0;
 constexpr uint16_t kWriteProtection = 255;
 constexpr std::size_t kMagicLength = 12;
+constexpr int kHighestKey = 255;
+
+// The file is no legacy data file, or its header is damaged.
+struct NotALegacyFile {};
 
 // The file version of a magic value; 0 for anything else.
 int VersionOfMagic(std::string_view magic) {
@@ -36,6 +45,16 @@ int VersionOfMagic(std::string_view magic) {
   return 0;
 }
 
+// False when the file cannot be read. A file too large for any legacy data file is no such file.
+bool ReadLegacyBytes(const std::string& path, std::string& bytes) {
+  std::error_code error;
+  const auto size = std::filesystem::file_size(NativePath(path), error);
+  if (!error && size > read_limits::kMaxDocumentBytes) throw NotALegacyFile{};
+  FileBytes file = ReadWholeFile(NativePath(path));
+  bytes = std::move(file.bytes);
+  return file.ok();
+}
+
 // One run of the reader over one file.
 class LegacyFileReader {
  public:
@@ -46,7 +65,7 @@ class LegacyFileReader {
   LegacyReadResult Run();
 
  private:
-  bool ReadMagic();
+  void ReadMagic();
   bool CheckPassword();
   void ReadDocumentPart();
   void ReadAreas();
@@ -54,6 +73,7 @@ class LegacyFileReader {
   void ReadViewAndFilter();
   void ReadCoins();
   void ReadNotes();
+  void ReadCoinsAndNotes();
   void RepairCoinsWithoutArea();
   void Finish();
 
@@ -79,27 +99,24 @@ LegacyReadResult LegacyFileReader::Run() {
   document_.compressed = false;
   document_.legacy_version = 0;
 
-  FileBytes file = ReadWholeFile(NativePath(path_));
-  bytes_ = std::move(file.bytes);
-  if (!file.ok()) {
-    result_.outcome = LegacyReadOutcome::kReadError;
-    Finish();
-    return std::move(result_);
-  }
-  stream_ = LegacyStream(bytes_);
   try {
-    if (!ReadMagic()) {
-      services_.messages.Error(kNotACollectionFile);
-      document_.ClearFileName();
-      result_.outcome = LegacyReadOutcome::kNotKorvexFile;
-    } else if (!CheckPassword()) {
+    if (!ReadLegacyBytes(path_, bytes_)) throw ELegacyRead();
+    stream_ = LegacyStream(bytes_);
+    ReadMagic();
+    if (!CheckPassword()) {
       services_.messages.Error(kWrongPasswordText);
       document_.ClearFileName();
+      document_.legacy_version = 0;
       result_.outcome = LegacyReadOutcome::kWrongPassword;
     } else {
       ReadDocumentPart();
-      result_.outcome = LegacyReadOutcome::kRead;
     }
+  } catch (const NotALegacyFile&) {
+    services_.messages.Error(kNotACollectionFile);
+    document_.ClearContent();
+    document_.ClearFileName();
+    document_.legacy_version = 0;
+    result_.outcome = LegacyReadOutcome::kNotKorvexFile;
   } catch (const ELegacyRead&) {
     result_.outcome = LegacyReadOutcome::kReadError;
   }
@@ -107,13 +124,12 @@ LegacyReadResult LegacyFileReader::Run() {
   return std::move(result_);
 }
 
-bool LegacyFileReader::ReadMagic() {
-  if (stream_.Remaining() < kMagicLength) return false;
+void LegacyFileReader::ReadMagic() {
+  if (stream_.Remaining() < kMagicLength) throw NotALegacyFile{};
   magic_ = stream_.ReadBytes(kMagicLength);
   version_ = VersionOfMagic(magic_);
-  if (version_ == 0) return false;
+  if (version_ == 0) throw NotALegacyFile{};
   document_.legacy_version = static_cast<uint16_t>(version_);
-  return true;
 }
 
 bool LegacyFileReader::CheckPassword() {
@@ -127,7 +143,8 @@ bool LegacyFileReader::CheckPassword() {
   if (flag == kWriteProtection) {
     stored_length = stream_.ReadInt32();
     stored_key = stream_.ReadInt32();
-    if (stored_length < 0) throw ELegacyRead();
+    // Texts are unscrambled byte by byte with the key; only keys of one byte are possible.
+    if (stored_length < 0 || stored_key < 0 || stored_key > kHighestKey) throw NotALegacyFile{};
   }
   const PasswordAnswer answer = services_.passwords.AskPasswordOrWriteProtected(
       Win1252ToUtf8(path_), flag == kWriteProtection);
@@ -172,7 +189,19 @@ void LegacyFileReader::ReadDocumentPart() {
   services_.progress.ProgressStep();
   ReadAlignmentTable();
   ReadViewAndFilter();
-  ReadCoins();
+  ReadCoinsAndNotes();
+}
+
+// Damage in the coin list or in the notes loses only what it touches: a coin cut off keeps the
+// members read so far, the coins after it are lost with the rest of the file, and a note that
+// cannot be read stays empty.
+void LegacyFileReader::ReadCoinsAndNotes() {
+  result_.outcome = LegacyReadOutcome::kRead;
+  try {
+    ReadCoins();
+  } catch (const ELegacyRead&) {
+    result_.outcome = LegacyReadOutcome::kReadDamaged;
+  }
   ReadNotes();
 }
 
@@ -240,7 +269,12 @@ void LegacyFileReader::ReadCoins() {
 void LegacyFileReader::ReadNotes() {
   for (TDaten* coin = document_.first_coin; coin; coin = coin->next) {
     services_.progress.ProgressStep();
-    coin->description->text = stream_.ReadString(key_);
+    try {
+      coin->description->text = stream_.ReadString(key_);
+      coin->description->NormaliseLineEnds();
+    } catch (const ELegacyRead&) {
+      result_.outcome = LegacyReadOutcome::kReadDamaged;
+    }
   }
 }
 
@@ -263,6 +297,7 @@ void LegacyFileReader::Finish() {
   }
   RepairCoinsWithoutArea();
   if (result_.outcome == LegacyReadOutcome::kReadError) services_.messages.Error(kCannotRead);
+  if (result_.outcome == LegacyReadOutcome::kReadDamaged) services_.messages.Error(kPartlyRead);
   for (TDaten* coin = document_.first_coin; coin; coin = coin->next) {
     if (!coin->description) coin->description = std::make_unique<TText>();
     // Legacy files carry no descriptions of the extra fields. A coin takes its area's captions,
@@ -286,8 +321,7 @@ void LegacyFileReader::Finish() {
   document_.standard_order = true;
   document_.all_cells = DefaultCells();
   services_.progress.ProgressEnd();
-  if (result_.outcome == LegacyReadOutcome::kRead && services_.number_assignment &&
-      document_.AreaCount() > 0) {
+  if (result_.Read() && services_.number_assignment && document_.AreaCount() > 0) {
     services_.number_assignment->OfferForAllAreas(document_);
   }
 }

@@ -28,6 +28,7 @@ struct LegacyFilter {
 
 enum class LegacyReadOutcome {
   kRead,           // the whole file was read
+  kReadDamaged,    // the coin list or the notes were damaged; every coin that reads is kept
   kNotKorvexFile,  // wrong magic; the document is empty and unnamed
   kWrongPassword,  // password dialog cancelled or wrong password; empty and unnamed
   kReadError,      // missing, locked, truncated or damaged; what was read stays
@@ -41,6 +42,11 @@ struct LegacyReadResult {
   // The main window's flag that all collecting areas share one column layout.
   bool same_layout = false;
   std::optional<LegacyFilter> filter;
+
+  // The document holds the collection (whole or as far as it could be read) and can be worked on.
+  bool Read() const {
+    return outcome == LegacyReadOutcome::kRead || outcome == LegacyReadOutcome::kReadDamaged;
+  }
 };
 
 struct LegacyReadServices {
@@ -58,12 +64,13 @@ inline constexpr const char* kLegacyTemplateMagic = "KorvexiaV250";
 // `path` is Windows-1252 like every path the document holds.
 //
 // The document is emptied and takes the file's name, as the open command does before it calls
-// the reader. Every message (wrong file, wrong password, repaired coins, read error) is shown
-// here. Afterwards the document is in standard order with the ten default all-coins columns, its
-// display order equals the collection order, every coin's `category` names one of its areas and
-// every coin owns a note. Coins without a valid area are moved into the new area "Gerettete
-// Daten, bitte in korrekte Kategorien kopieren". A template clears the file name. The status line
-// shows "Lade Daten. Fertig:" while reading.
+// the reader. Every message (wrong file, wrong password, repaired coins, damaged data, read error)
+// is shown here. A damaged coin list or note block keeps every coin that reads and leaves the
+// unreadable notes empty. Afterwards the document is in standard order with the ten default
+// all-coins columns, its display order equals the collection order, every coin's `category` names
+// one of its areas and every coin owns a note with CR LF line ends. Coins without a valid area are
+// moved into the new area "Gerettete Daten, bitte in korrekte Kategorien kopieren". A template
+// clears the file name. The status line shows "Lade Daten. Fertig:" while reading.
 LegacyReadResult ReadLegacyFile(const std::string& path, CollectionDocument& document,
                                 const LegacyReadServices& services);
 

@@ -1,12 +1,17 @@
 #include "files/safefilewrite.h"
 
 #include <fcntl.h>
+#include <signal.h>
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "files/fileerrors.h"
@@ -33,16 +38,79 @@ std::string Reason(int error) {
                         Reason(error) + ".");
 }
 
-std::filesystem::path TemporaryNameFor(const std::filesystem::path& path) {
-  static std::atomic<unsigned> counter{0};
-  std::string suffix = ".";
-  suffix += std::to_string(getpid());
-  suffix += '-';
-  suffix += std::to_string(counter++);
-  suffix += ".tmp";
-  std::filesystem::path temporary = path;
-  temporary += suffix;
-  return temporary;
+// Temporary files are named "<file>.korvex-<process id>-<six random characters>.tmp". The random
+// part makes the name unique even when a file of a crashed run with the same process id is left.
+constexpr std::string_view kTemporaryMark = "korvex-";
+constexpr std::string_view kTemporarySuffix = ".tmp";
+
+// Creates the temporary file for `path` and returns its descriptor (or -1 with errno set).
+int CreateTemporary(const std::filesystem::path& path, std::filesystem::path& temporary) {
+  std::string name = path.string();
+  name += '.';
+  name += kTemporaryMark;
+  name += std::to_string(getpid());
+  name += "-XXXXXX";
+  name += kTemporarySuffix;
+  const int fd = mkostemps(name.data(), static_cast<int>(kTemporarySuffix.size()), O_CLOEXEC);
+  temporary = name;
+  return fd;
+}
+
+bool AllDigits(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+    return std::isdigit(static_cast<unsigned char>(c));
+  });
+}
+
+bool AllAlphanumeric(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
+}
+
+// The process id in the name of a temporary file that a save of `file_name` left behind, or
+// nothing when `name` is no such file. Earlier versions named them "<file>.<process id>-<counter>
+// .tmp"; those count as well.
+std::optional<pid_t> WriterOfLeftover(std::string_view name, std::string_view file_name) {
+  if (name.size() <= file_name.size() + 1 || name.substr(0, file_name.size()) != file_name ||
+      name[file_name.size()] != '.' || !name.ends_with(kTemporarySuffix)) {
+    return std::nullopt;
+  }
+  std::string_view core = name.substr(file_name.size() + 1);
+  core.remove_suffix(kTemporarySuffix.size());
+  const bool current = core.starts_with(kTemporaryMark);
+  if (current) core.remove_prefix(kTemporaryMark.size());
+  const size_t dash = core.find('-');
+  if (dash == std::string_view::npos || !AllDigits(core.substr(0, dash))) return std::nullopt;
+  const std::string_view rest = core.substr(dash + 1);
+  if (current ? rest.size() != 6 || !AllAlphanumeric(rest) : !AllDigits(rest)) return std::nullopt;
+  pid_t pid = 0;
+  const auto parsed = std::from_chars(core.data(), core.data() + dash, pid);
+  if (parsed.ec != std::errc()) return std::nullopt;
+  return pid;
+}
+
+bool IsOtherRunningProcess(pid_t pid) {
+  return pid > 0 && pid != getpid() && (kill(pid, 0) == 0 || errno == EPERM);
+}
+
+// Removes the temporary files that earlier saves of `path` left behind when they were stopped
+// (a crash, a power cut). A file whose writer still runs may belong to a save under way and stays.
+void RemoveLeftovers(const std::filesystem::path& path) {
+  const std::string file_name = path.filename().string();
+  std::error_code error;
+  const std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    const std::string name = entry.path().filename().string();
+    const std::optional<pid_t> writer = WriterOfLeftover(name, file_name);
+    if (writer && !IsOtherRunningProcess(*writer)) unlink(entry.path().c_str());
+  }
+}
+
+// The permissions of a new file: what the umask leaves of read and write for everybody.
+mode_t NewFileMode() {
+  const mode_t mask = umask(0);
+  umask(mask);
+  return 0666 & ~mask;
 }
 
 // Writes all bytes and flushes them to the disk; returns 0 or the error number.
@@ -77,11 +145,11 @@ void KeepPreviousVersion(const std::filesystem::path& path, const std::filesyste
 
 void ReplaceFile(const std::filesystem::path& path, std::string_view bytes,
                  const std::filesystem::path& previous_version) {
-  const std::filesystem::path temporary = TemporaryNameFor(path);
-  const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  std::filesystem::path temporary;
+  const int fd = CreateTemporary(path, temporary);
   if (fd < 0) Fail(path, errno);
   struct stat existing;
-  if (stat(path.c_str(), &existing) == 0) fchmod(fd, existing.st_mode & 07777);
+  fchmod(fd, stat(path.c_str(), &existing) == 0 ? existing.st_mode & 07777 : NewFileMode());
   int error = WriteAndSync(fd, bytes);
   if (close(fd) != 0 && error == 0) error = errno;
   if (error != 0) {
@@ -98,6 +166,7 @@ void ReplaceFile(const std::filesystem::path& path, std::string_view bytes,
     Fail(path, error);
   }
   SyncFolder(path.parent_path());
+  RemoveLeftovers(path);
 }
 
 }  // namespace korvex

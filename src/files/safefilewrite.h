@@ -9,7 +9,10 @@ namespace korvex {
 // bytes go to a temporary file in the same folder, which is flushed to the disk and only then
 // renamed to `path`. When `previous_version` is not empty, the file that was at `path` is kept
 // under that name (an older file there is replaced; failing to keep it does not stop the write).
-// Throws EFileWriteError with a German message; the file at `path` is then unchanged.
+// The temporary file has a name of its own ("<file>.korvex-<process id>-<random>.tmp"), so no file
+// left by an earlier run can block the save; after a successful save the temporary files that
+// stopped saves of `path` left behind are removed. Throws EFileWriteError with a German message;
+// the file at `path` is then unchanged.
 void ReplaceFile(const std::filesystem::path& path, std::string_view bytes,
                  const std::filesystem::path& previous_version);
 

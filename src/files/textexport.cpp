@@ -87,7 +87,9 @@ std::string_view ColumnValue(ExchangeColumn column, const CollectionDocument& do
     case C::kDate: return coin.date;
     case C::kValidtil: return coin.validtil;
     case C::kCatalogue: return two(coin.catalogue);
-    case C::kCatalogueSum: return two(static_cast<double>(coin.CatalogueSum()));
+    // Rounded from the exact product, as the grid's cell is, so that both show the same amount.
+    case C::kCatalogueSum:
+      return std::string_view(scratch = FormatNExtended(coin.CatalogueSum(), 2, settings));
     case C::kEstimate: return two(coin.estimate);
     case C::kPurchaseprice: return two(coin.purchaseprice);
     case C::kPurchasedate: return day(coin.purchasedate);

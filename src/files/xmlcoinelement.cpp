@@ -113,7 +113,8 @@ CoinElement::Side CoinElement::AppendSide(pugi::xml_node parent, const char* nam
 }
 
 void CoinElement::FillDate(const Date& date, double day_number) {
-  const CalendarDate parts = CalendarPartsForFile(day_number);
+  // A count that names no day is written as 0, 0, 0.
+  const CalendarDate parts = CalendarDateOf(day_number);
   SetWhole(date.year, parts.year);
   SetWhole(date.month, parts.month);
   SetWhole(date.day, parts.day);

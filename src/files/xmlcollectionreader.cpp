@@ -17,16 +17,16 @@ using xml::YesNoValue;
 
 // Whitespace-only text is kept when it is an element's only content, so that a note or a field
 // consisting of blanks survives; whitespace between elements is dropped. Line ends are kept as
-// they are: the notes' CR LF then arrive unchanged, and only bare LFs need converting.
+// they are: the notes' CR LF then arrive unchanged, and only bare CRs and LFs need converting.
 constexpr unsigned kParseOptions =
     (pugi::parse_default | pugi::parse_ws_pcdata_single) & ~pugi::parse_eol;
 
 double FileVersion(pugi::xml_node fileinfo) {
   ChildFinder finder(fileinfo);
   double version = 0;
-  const char* text = finder.Require("version").child_value();
+  const xml::ElementText text(finder.Require("version"));
   if (!ParseDouble(text, version)) {
-    throw EConvertError("'" + std::string(text) + "' ist kein gültiger Gleitkommawert");
+    throw EConvertError("'" + std::string(text.view()) + "' ist kein gültiger Gleitkommawert");
   }
   return version;
 }
@@ -54,7 +54,7 @@ void ReadOrders(pugi::xml_node orders, CollectionDocument& doc) {
   size_t k = 0;
   for (pugi::xml_node order = orders.child("order"); order && k < doc.sort_keys.size();
        order = order.next_sibling("order"), ++k) {
-    const int type = FieldTypeOfKey(order.child_value());
+    const int type = FieldTypeOfKey(std::string(xml::ElementText(order).view()));
     const bool descending = std::string_view(order.attribute("direction").value()) == "desc";
     doc.sort_keys[k] = descending ? -type : type;
   }
@@ -65,7 +65,7 @@ void ReadOptions(pugi::xml_node options, float version, CollectionDocument& doc)
   if (pugi::xml_node currency = finder.Find("currency")) ReadText(currency, doc.currency_symbol);
   int view = kAllCoinsView;
   pugi::xml_node category = finder.Find("category");
-  if (!category || !ParseInt32(category.child_value(), view)) view = kAllCoinsView;
+  if (!category || !ParseInt32(xml::ElementText(category), view)) view = kAllCoinsView;
   doc.current_view = view;
   pugi::xml_node cells = finder.Find("cells");
   if (version < xml::kCellsVersion) {
@@ -123,18 +123,27 @@ class CoinCollector {
     // The record joins the document before it is read, so that a failure keeps what was read.
     doc_.Append(std::make_unique<TDaten>());
     TDaten& coin = *doc_.LastCoin();
-    ReadCoinElement(mint, coin, doc_);
+    try {
+      ReadCoinElement(mint, coin, doc_);
+    } catch (...) {
+      // Every coin in memory names an existing area, also the one that failed half-way.
+      KeepInAnArea(coin);
+      throw;
+    }
     const int item = InventoryNumberValue(coin.item);
     if (item > doc_.highest_item) doc_.highest_item = item;
-    if (!doc_.Area(coin.category)) {
-      RescueCoin(coin, doc_, rescue_id_);
-      ++rescued_;
-    }
+    KeepInAnArea(coin);
   }
 
   int rescued() const { return rescued_; }
 
  private:
+  void KeepInAnArea(TDaten& coin) {
+    if (doc_.Area(coin.category)) return;
+    RescueCoin(coin, doc_, rescue_id_);
+    ++rescued_;
+  }
+
   CollectionDocument& doc_;
   Progress& progress_;
   int total_;  // the steps announced to the display
@@ -185,6 +194,20 @@ XmlReadReport ReadWholeTree(CollectionDocument& doc, std::string& buffer, Progre
 // A piece of a guessed coin list that is not well-formed on its own.
 struct WrongGuess {};
 
+// Parses a piece as a fragment. A fragment may hold a document type declaration where the coin
+// list of a whole document may not, so a piece with one is taken as not well-formed.
+bool ParsePiece(pugi::xml_document& piece, const std::string& buffer, const xml::TextRange& range) {
+  if (!piece.load_buffer(buffer.data() + range.begin, range.end - range.begin,
+                         kParseOptions | pugi::parse_fragment | pugi::parse_doctype,
+                         pugi::encoding_utf8)) {
+    return false;
+  }
+  for (pugi::xml_node node = piece.first_child(); node; node = node.next_sibling()) {
+    if (node.type() == pugi::node_doctype) return false;
+  }
+  return true;
+}
+
 // Reads the file with its coin list cut into pieces (see xmlmintsplit.h): the rest of the file
 // first, then each piece, all parsed from copies so that the buffer stays intact for reading the
 // whole tree when the guess proves wrong.
@@ -198,21 +221,32 @@ XmlReadReport ReadPieceByPiece(CollectionDocument& doc, const std::string& buffe
     throw WrongGuess{};
   }
   double file_version = 0;
-  ReadHead(rest_tree, doc, file_version);
-
-  // Files of this program hold one coin per piece, which makes the count exact for them.
-  CoinCollector coins(doc, progress, static_cast<int>(guess.pieces.size()));
   pugi::xml_document piece;
-  for (const xml::TextRange& range : guess.pieces) {
-    if (!piece.load_buffer(buffer.data() + range.begin, range.end - range.begin,
-                           kParseOptions | pugi::parse_fragment, pugi::encoding_utf8)) {
-      throw WrongGuess{};
+  size_t parsed = 0;  // the pieces parsed so far
+  try {
+    // The rest keeps the text before the coins as it was, so the list that the document element
+    // holds has its name where the guess found it, unless the guess took another `mintlist`.
+    const pugi::xml_node mintlist = ReadHead(rest_tree, doc, file_version);
+    if (mintlist.offset_debug() != static_cast<ptrdiff_t>(guess.name_at)) throw WrongGuess{};
+
+    // Files of this program hold one coin per piece, which makes the count exact for them.
+    CoinCollector coins(doc, progress, static_cast<int>(guess.pieces.size()));
+    for (const xml::TextRange& range : guess.pieces) {
+      if (!ParsePiece(piece, buffer, range)) throw WrongGuess{};
+      ++parsed;
+      for (pugi::xml_node node = piece.child("mint"); node; node = node.next_sibling("mint")) {
+        coins.Read(node);
+      }
     }
-    for (pugi::xml_node node = piece.child("mint"); node; node = node.next_sibling("mint")) {
-      coins.Read(node);
+    return XmlReadReport{coins.rescued(), file_version};
+  } catch (const EKorvexError&) {
+    // The whole tree meets the same error only when the whole text is well-formed; otherwise it
+    // refuses the text as such.
+    for (; parsed < guess.pieces.size(); ++parsed) {
+      if (!ParsePiece(piece, buffer, guess.pieces[parsed])) throw WrongGuess{};
     }
+    throw;
   }
-  return XmlReadReport{coins.rescued(), file_version};
 }
 
 }  // namespace

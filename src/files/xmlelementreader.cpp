@@ -21,6 +21,7 @@ using xml::AttributeText;
 using xml::ChildFinder;
 using xml::DateValue;
 using xml::DecimalNumber;
+using xml::ElementText;
 using xml::ReadText;
 using xml::RequireAttribute;
 using xml::WholeNumber;
@@ -28,13 +29,6 @@ using xml::WholeNumber64;
 using xml::YesNoValue;
 
 namespace {
-
-bool HasBareLineFeed(const std::string& text) {
-  for (size_t lf = text.find('\n'); lf != std::string::npos; lf = text.find('\n', lf + 1)) {
-    if (lf == 0 || text[lf - 1] != '\r') return true;
-  }
-  return false;
-}
 
 bool RequiredSwitch(ChildFinder& finder, const char* name) {
   return YesNoValue(RequireAttribute(finder.Require(name), "active").value());
@@ -192,7 +186,7 @@ void ReadCoinElement(pugi::xml_node element, TDaten& c, const CollectionDocument
   ReadText(number.Require("ric"), c.ric);
   ReadText(number.Require("yeoman"), c.yeoman);
   OptionalText(number, "other1", c.other1);
-  c.count = WholeNumber(finder.Require("count").child_value());
+  c.count = WholeNumber(ElementText(finder.Require("count")));
   ReadText(finder.Require("mintlocation"), c.mintlocation);
   ReadText(finder.Require("numeral"), c.numeral);
   ReadText(finder.Require("currency"), c.currency);
@@ -210,35 +204,35 @@ void ReadCoinElement(pugi::xml_node element, TDaten& c, const CollectionDocument
   c.certificate = flag ? 1 : 0;
   OptionalText(finder, "theme", c.theme);
   ChildFinder prices(finder.Require("prices"));
-  c.catalogue = DecimalNumber(prices.Require("catalogue").child_value());
-  c.estimate = DecimalNumber(prices.Require("estimate").child_value());
+  c.catalogue = DecimalNumber(ElementText(prices.Require("catalogue")));
+  c.estimate = DecimalNumber(ElementText(prices.Require("estimate")));
   ChildFinder purchases(finder.Require("purchases"));
-  c.count = WholeNumber(purchases.Require("count").child_value());
-  c.purchaseprice = DecimalNumber(purchases.Require("purchaseprice").child_value());
+  c.count = WholeNumber(ElementText(purchases.Require("count")));
+  c.purchaseprice = DecimalNumber(ElementText(purchases.Require("purchaseprice")));
   c.purchasedate = DateValue(purchases.Require("purchasedate"));
   ReadText(purchases.Require("dealer"), c.dealer);
   ChildFinder weight(finder.Require("weight"));
-  c.weight = static_cast<float>(DecimalNumber(weight.Require("mint").child_value()));
-  c.fine = static_cast<float>(DecimalNumber(weight.Require("fine").child_value()));
+  c.weight = static_cast<float>(DecimalNumber(ElementText(weight.Require("mint"))));
+  c.fine = static_cast<float>(DecimalNumber(ElementText(weight.Require("fine"))));
   ReadText(weight.Require("standard"), c.standard);
   ChildFinder diameter(finder.Require("diameter"));
-  c.diameter_minimum = static_cast<float>(DecimalNumber(diameter.Require("minimum").child_value()));
-  c.diameter_maximum = static_cast<float>(DecimalNumber(diameter.Require("maximum").child_value()));
-  c.circulation = WholeNumber64(finder.Require("circulation").child_value());
+  c.diameter_minimum = static_cast<float>(DecimalNumber(ElementText(diameter.Require("minimum"))));
+  c.diameter_maximum = static_cast<float>(DecimalNumber(ElementText(diameter.Require("maximum"))));
+  c.circulation = WholeNumber64(ElementText(finder.Require("circulation")));
   ReadSideText(finder.Require("avers"), c.av_motive, c.av_artist, c.av_picture);
   ReadSideText(finder.Require("revers"), c.rv_motive, c.rv_artist, c.rv_picture);
-  c.width = static_cast<float>(DecimalNumber(finder.Require("width").child_value()));
+  c.width = static_cast<float>(DecimalNumber(ElementText(finder.Require("width"))));
   ReadText(finder.Require("date"), c.date);
   ReadText(finder.Require("alloy"), c.alloy);
   ReadText(finder.Require("border"), c.border);
   ReadCoinExtras(finder.Require("extra"), c, doc);
   ChildFinder changes(finder.Require("changes"));
   c.creation = DateValue(changes.Require("creation"));
-  c.change_count = WholeNumber(changes.Require("count").child_value());
+  c.change_count = WholeNumber(ElementText(changes.Require("count")));
   c.last = DateValue(changes.Require("last"));
   auto note = std::make_unique<TText>();
   ReadText(finder.Require("description"), note->text);
-  if (HasBareLineFeed(note->text)) note->NormaliseLineEnds();
+  note->NormaliseLineEnds();
   c.description = std::move(note);
 }
 

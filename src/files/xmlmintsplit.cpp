@@ -29,15 +29,17 @@ bool IsPlainUtf8(std::string_view xml) {
   return EqualAsciiUpper(declaration.substr(open + 1, close - open - 1), "UTF-8");
 }
 
-// The offset just after the first start tag `<name ...>` from `from` on, or npos; `empty` tells
-// whether the tag is of the form `<name/>`.
-size_t AfterStartTag(std::string_view xml, std::string_view name, size_t from, bool& empty) {
+// The offset just after the first start tag `<name ...>` from `from` on, or npos; `name_at` is
+// where its name begins, and `empty` tells whether the tag is of the form `<name/>`.
+size_t AfterStartTag(std::string_view xml, std::string_view name, size_t from, size_t& name_at,
+                     bool& empty) {
   for (size_t at = xml.find(name, from); at != std::string_view::npos; at = xml.find(name, at + 1)) {
     const size_t after = at + name.size();
     if (at == 0 || xml[at - 1] != '<' || after >= xml.size()) continue;
     if (xml[after] != '>' && xml[after] != '/' && !IsWhitespace(xml[after])) continue;
     const size_t gt = xml.find('>', after);
     if (gt == std::string_view::npos) return gt;
+    name_at = at;
     empty = xml[gt - 1] == '/';
     return gt + 1;
   }
@@ -58,9 +60,9 @@ bool CoinStartsAt(std::string_view xml, size_t at, size_t end) {
 std::optional<MintListPieces> GuessMintListPieces(std::string_view xml) {
   if (!IsPlainUtf8(xml)) return std::nullopt;
   bool empty = false;
-  const size_t content_begin = AfterStartTag(xml, "mintlist", 0, empty);
-  if (content_begin == std::string_view::npos) return std::nullopt;
   MintListPieces result;
+  const size_t content_begin = AfterStartTag(xml, "mintlist", 0, result.name_at, empty);
+  if (content_begin == std::string_view::npos) return std::nullopt;
   if (empty) {
     result.content = {content_begin, content_begin};
     return result;

@@ -16,6 +16,7 @@ struct TextRange {
 };
 
 struct MintListPieces {
+  size_t name_at = 0;              // where the name of the `<mintlist>` start tag begins
   TextRange content;               // everything between `<mintlist>` and `</mintlist>`
   std::vector<TextRange> pieces;   // the content cut after each coin, in order
 };
@@ -24,7 +25,8 @@ struct MintListPieces {
 // found by searching the text rather than parsing it. It is only a guess: the caller must parse
 // every piece and the rest of the file on their own and fall back to parsing the whole text when
 // any of them is not well-formed, since a guess that cut in a wrong place always leaves a piece
-// that is not. Nothing for text in another encoding and for text without a `mintlist`.
+// that is not, and when the `mintlist` that the document element holds is not the one at
+// `name_at`. Nothing for text in another encoding and for text without a `mintlist`.
 std::optional<MintListPieces> GuessMintListPieces(std::string_view xml);
 
 }  // namespace korvex::xml

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstdint>
-#include <cmath>
 #include <cstring>
 
 #include "files/fileerrors.h"
@@ -118,10 +117,6 @@ bool ParsePlainDecimal(std::string_view text, double& value) {
 // elements have names, so a name test needs no type test.
 bool HasName(pugi::xml_node node, const char* name) { return std::strcmp(node.name(), name) == 0; }
 
-// The first and the last day that the calendar functions handle: 0001-01-01 and 9999-12-31.
-constexpr double kFirstDay = -693593.0;
-constexpr double kLastDay = 2958465.0;
-
 }  // namespace
 
 pugi::xml_node ChildFinder::FullSearch(const char* name) const {
@@ -164,14 +159,35 @@ double DecimalNumber(std::string_view text) {
 
 double DateValue(pugi::xml_node date) {
   ChildFinder parts(date);
-  const int year = WholeNumber(parts.Require("year").child_value());
-  const int month = WholeNumber(parts.Require("month").child_value());
-  const int day = WholeNumber(parts.Require("day").child_value());
+  const int year = WholeNumber(ElementText(parts.Require("year")));
+  const int month = WholeNumber(ElementText(parts.Require("month")));
+  const int day = WholeNumber(ElementText(parts.Require("day")));
   return DayNumber(year, month, day).value_or(kNoDate);
 }
 
+namespace {
+
+bool IsText(pugi::xml_node node) {
+  return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
+}
+
+}  // namespace
+
+ElementText::ElementText(pugi::xml_node element) {
+  const pugi::xml_node first = element.first_child();
+  if (!first) return;
+  if (IsText(first) && !first.next_sibling()) {
+    text_ = first.value();
+    return;
+  }
+  for (pugi::xml_node child = first; child; child = child.next_sibling()) {
+    if (IsText(child)) joined_ += child.value();
+  }
+  text_ = joined_;
+}
+
 void ReadText(pugi::xml_node element, std::string& target) {
-  AssignWin1252(target, element.child_value());
+  AssignWin1252(target, ElementText(element));
 }
 
 std::string AttributeText(pugi::xml_attribute attribute) {
@@ -239,13 +255,6 @@ void SetFixed(pugi::xml_node text, double value, int decimals) {
     return;
   }
   text.set_value(buffer, static_cast<size_t>(result.ptr - buffer));
-}
-
-CalendarDate CalendarPartsForFile(double day_number) {
-  if (std::isfinite(day_number) && day_number >= kFirstDay && day_number < kLastDay + 1) {
-    return CalendarDateOf(day_number);
-  }
-  return CalendarDate{};
 }
 
 pugi::xml_node AppendText(pugi::xml_node parent, const char* name, std::string_view win1252) {

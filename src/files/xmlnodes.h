@@ -86,7 +86,24 @@ double DecimalNumber(std::string_view text);
 // date. Missing children throw EXMLNodeDoesNotExist, non-numbers EConvertError.
 double DateValue(pugi::xml_node date);
 
-// The element's text converted to Windows-1252 into `target`.
+// An element's whole text: all its text and CDATA children joined, so that
+// "abc<![CDATA[<x>]]>def" reads as "abc<x>def". Almost every element holds a single text child,
+// which is handed out without copying.
+class ElementText {
+ public:
+  explicit ElementText(pugi::xml_node element);
+  ElementText(const ElementText&) = delete;
+  ElementText& operator=(const ElementText&) = delete;
+
+  std::string_view view() const { return text_; }
+  operator std::string_view() const { return text_; }
+
+ private:
+  std::string joined_;
+  std::string_view text_;
+};
+
+// The element's whole text converted to Windows-1252 into `target`.
 void ReadText(pugi::xml_node element, std::string& target);
 // An attribute's value converted to Windows-1252.
 std::string AttributeText(pugi::xml_attribute attribute);
@@ -106,10 +123,6 @@ void SetWhole(pugi::xml_node text, int64_t value);
 void SetWhole(pugi::xml_attribute attribute, int64_t value);
 // Fixed-point notation with exactly `decimals` decimals: 12.5 with two is "12.50", -3 "-3.00".
 void SetFixed(pugi::xml_node text, double value, int decimals);
-
-// The year, month and day that a date element holds for a day count: 0, 0, 0 for the no-date
-// value and everything else outside the years 1 to 9999.
-CalendarDate CalendarPartsForFile(double day_number);
 
 // Collects pugixml output in a string.
 class StringWriter final : public pugi::xml_writer {

@@ -2,6 +2,10 @@
 
 #include <zip.h>
 
+#include <vector>
+
+#include "files/readlimits.h"
+
 namespace korvex {
 namespace {
 
@@ -24,23 +28,18 @@ EZipError Damaged(const std::string& detail) {
   return EZipError(EZipError::Kind::kDamaged, "Das Archiv ist beschädigt (" + detail + ").");
 }
 
-// Reads an entry into `content`, which is sized once by the announced size; false on an error.
-// The reading goes on to the end of the data, where libzip tests the checksum.
-bool ReadWhole(zip_file_t* file, zip_uint64_t announced_size, std::string& content) {
-  content.resize(static_cast<size_t>(announced_size));
-  size_t filled = 0;
-  while (filled < content.size()) {
-    const zip_int64_t count = zip_fread(file, content.data() + filled, content.size() - filled);
-    if (count < 0) return false;
-    if (count == 0) break;
-    filled += static_cast<size_t>(count);
-  }
-  content.resize(filled);
+enum class ReadStatus { kRead, kFailed, kTooLarge };
+
+// Reads an entry to the end of its data, where libzip tests the checksum. The size that the
+// archive states for the entry is only a claim, so `content` grows as the data arrive, up to
+// `limit` bytes.
+ReadStatus ReadWhole(zip_file_t* file, uint64_t limit, std::string& content) {
   char block[64 * 1024];
   for (;;) {
     const zip_int64_t count = zip_fread(file, block, sizeof block);
-    if (count < 0) return false;
-    if (count == 0) return true;
+    if (count < 0) return ReadStatus::kFailed;
+    if (count == 0) return ReadStatus::kRead;
+    if (content.size() + static_cast<uint64_t>(count) > limit) return ReadStatus::kTooLarge;
     content.append(block, static_cast<size_t>(count));
   }
 }
@@ -48,6 +47,28 @@ bool ReadWhole(zip_file_t* file, zip_uint64_t announced_size, std::string& conte
 bool IsPasswordError(int code) { return code == ZIP_ER_NOPASSWD || code == ZIP_ER_WRONGPASSWD; }
 
 }  // namespace
+
+std::string ArchiveEntryName(std::string_view path) {
+  if (path.size() >= 2 && path[1] == ':') path.remove_prefix(2);
+  std::vector<std::string_view> segments;
+  while (!path.empty()) {
+    const size_t end = path.find_first_of("/\\");
+    const std::string_view segment = path.substr(0, end);
+    path.remove_prefix(end == std::string_view::npos ? path.size() : end + 1);
+    if (segment.empty() || segment == ".") continue;
+    if (segment == "..") {
+      if (!segments.empty()) segments.pop_back();
+      continue;
+    }
+    segments.push_back(segment);
+  }
+  std::string name;
+  for (const std::string_view segment : segments) {
+    if (!name.empty()) name += '/';
+    name += segment;
+  }
+  return name;
+}
 
 ZipReader::ZipReader(const std::filesystem::path& path) {
   int code = 0;
@@ -87,13 +108,17 @@ std::string ZipReader::Read(const std::string& name, const std::string& password
     throw Damaged(ErrorText(code));
   }
   std::string content;
-  const bool failed = !ReadWhole(file, (stat.valid & ZIP_STAT_SIZE) ? stat.size : 0, content);
-  const std::string detail = failed ? zip_file_strerror(file) : std::string();
+  const uint64_t compressed = (stat.valid & ZIP_STAT_COMP_SIZE) ? stat.comp_size : 0;
+  const ReadStatus status = ReadWhole(file, read_limits::MaxInflatedBytes(compressed), content);
+  const std::string detail = status == ReadStatus::kFailed ? zip_file_strerror(file) : std::string();
   zip_fclose(file);
+  if (status == ReadStatus::kTooLarge) throw Damaged("Eintrag " + name + " ist zu groß");
   // With the traditional method one wrong password in 256 passes the header check; its data then
   // fails to inflate or to match the checksum.
-  if (failed && encrypted) throw EZipError(EZipError::Kind::kWrongPassword, detail);
-  if (failed) throw Damaged(detail);
+  if (status == ReadStatus::kFailed && encrypted) {
+    throw EZipError(EZipError::Kind::kWrongPassword, detail);
+  }
+  if (status == ReadStatus::kFailed) throw Damaged(detail);
   return content;
 }
 
@@ -128,8 +153,13 @@ ZipWriter::~ZipWriter() {
 
 void ZipWriter::AddSource(const std::string& name, zip_source* source) {
   if (!source) throw WriteError(zip_strerror(archive_));
+  const std::string entry_name = ArchiveEntryName(name);
+  if (entry_name.empty()) {
+    zip_source_free(source);
+    throw WriteError("ungültiger Eintragsname \"" + name + "\"");
+  }
   const zip_int64_t index =
-      zip_file_add(archive_, name.c_str(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
+      zip_file_add(archive_, entry_name.c_str(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
   if (index < 0) {
     zip_source_free(source);
     throw WriteError(zip_strerror(archive_));

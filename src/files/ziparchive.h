@@ -30,6 +30,11 @@ class EZipError : public EKorvexError {
   Kind kind_;
 };
 
+// A path as the name of an archive entry: forward slashes, without drive, leading separators and
+// empty or "." segments; ".." takes away the segment before it and is dropped at the start, so no
+// entry can name a place outside the folder it is extracted into. Empty when nothing remains.
+std::string ArchiveEntryName(std::string_view path);
+
 class ZipReader {
  public:
   // Throws EZipError (kCannotOpen or kDamaged).
@@ -62,8 +67,9 @@ class ZipWriter {
   ZipWriter(const ZipWriter&) = delete;
   ZipWriter& operator=(const ZipWriter&) = delete;
 
-  // `content` must stay alive until Finish(). Names are UTF-8. An entry of the same name is
-  // replaced. Throws EZipError (kWrite).
+  // `content` must stay alive until Finish(). Names are UTF-8 and pass ArchiveEntryName(); an
+  // entry of the same name is replaced. Throws EZipError (kWrite), also for a name that leaves
+  // nothing.
   void AddBuffer(const std::string& name, std::string_view content);
   // Adds a file from disk, read when the archive is finished; false when there is no such file.
   bool AddFile(const std::string& name, const std::filesystem::path& file);

@@ -15,9 +15,7 @@ std::string ValueText(const TDaten& coin, int type, const FormatSettings& settin
     case kEstimate: return FormatN(coin.estimate, 2, settings);
     case kPurchaseprice: return FormatN(coin.purchaseprice, 2, settings);
     case kCataloguesum: return FormatNExtended(coin.CatalogueSum(), 2, settings);
-    case kPurchasedate:
-      return coin.purchasedate == kNoDate ? "?"
-                                          : FormatDate(coin.purchasedate, settings.short_date_format);
+    case kPurchasedate: return FormatDate(coin.purchasedate, settings.short_date_format);
     case kFine: return FormatN(coin.fine, 3, settings) + " g";
     case kWeight: return FormatN(coin.weight, 3, settings) + " g";
     case kDiameterMinimum: return FormatN(coin.diameter_minimum, 2, settings) + " mm";

@@ -149,7 +149,8 @@ class KeyColumn {
         reals_.resize(n);
         for (std::size_t i = 0; i < n; ++i) {
           const double date = records[i]->purchasedate;
-          reals_[i] = date == kNoDate ? std::numeric_limits<double>::infinity() : date;
+          // Counts that name no day (the no-date value, damaged ones) come after every date.
+          reals_[i] = IsDay(date) ? date : std::numeric_limits<double>::infinity();
         }
         break;
     }

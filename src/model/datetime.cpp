@@ -34,6 +34,10 @@ CalendarDate CivilFromDays(long long z) {
 // 1899-12-30 counted from 1970-01-01.
 const long long kEpochOffset = DaysFromCivil(1899, 12, 30);
 
+// The day counts of 0001-01-01 and 9999-12-31.
+constexpr double kFirstDay = -693593.0;
+constexpr double kLastDay = 2958465.0;
+
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 int DaysInMonth(int year, int month) {
@@ -101,7 +105,14 @@ std::optional<double> DayNumber(int year, int month, int day) {
   return static_cast<double>(DaysFromCivil(year, month, day) - kEpochOffset);
 }
 
+bool IsDay(double day_number) {
+  if (!std::isfinite(day_number)) return false;
+  const double day = std::trunc(day_number);
+  return day >= kFirstDay && day <= kLastDay;
+}
+
 CalendarDate CalendarDateOf(double day_number) {
+  if (!IsDay(day_number)) return CalendarDate{};
   return CivilFromDays(static_cast<long long>(std::trunc(day_number)) + kEpochOffset);
 }
 
@@ -116,15 +127,16 @@ double Now() {
 }
 
 std::string FormatDate(double day_number, std::string_view format) {
+  if (!IsDay(day_number)) return "?";
   return FormatParts(CalendarDateOf(day_number), format);
 }
 
 std::string FormatDateOrZeros(double day_number, std::string_view format) {
-  if (day_number == kNoDate) return FormatParts(CalendarDate{0, 0, 0}, format);
-  return FormatDate(day_number, format);
+  return FormatParts(CalendarDateOf(day_number), format);
 }
 
 std::string FormatTime(double date_time, char separator) {
+  if (!IsDay(date_time)) date_time = 0;
   const double fraction = std::fabs(date_time - std::trunc(date_time));
   long long seconds = std::llround(fraction * 86400.0);
   if (seconds >= 86400) seconds = 86399;

@@ -17,18 +17,16 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 std::string DecimalPointText(std::string_view text) {
-  std::string result = ReplaceChar(text, ',', '.');
-  bool last_point_seen = false;
-  std::string kept;
-  kept.reserve(result.size());
-  for (auto it = result.rbegin(); it != result.rend(); ++it) {
-    if (*it == '.') {
-      if (last_point_seen) continue;
-      last_point_seen = true;
-    }
-    kept.insert(kept.begin(), *it);
+  // The point that stays is the last "," or "." of the text; every other one goes.
+  const std::size_t kept_point = text.find_last_of(",.");
+  std::string result;
+  result.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (i == kept_point) result += '.';
+    else if (c != ',' && c != '.') result += c;
   }
-  return kept;
+  return result;
 }
 
 std::string KeepNumberChars(std::string_view text) {

@@ -8,7 +8,7 @@ namespace korvex {
 struct TText {
   std::string text;
 
-  // Every LF that is not already part of a CR LF becomes CR LF.
+  // Every line end becomes CR LF: a bare CR, a bare LF and CR LF alike.
   void NormaliseLineEnds();
 };
 

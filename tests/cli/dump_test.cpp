@@ -115,7 +115,7 @@ TEST(CliDump, DamagedAndMissingFilesFailWithAClearMessage) {
   WriteFileBytes(dir / "kaputt.mvc", "PK\x03\x04 this is no archive");
   WriteFileBytes(dir / "kaputt.mvs", "<deduvidarov><fileinfo>");
   std::string legacy = ReadFileBytes(WriteLegacyCollection(dir / "ganz.kvl", 250));
-  WriteFileBytes(dir / "kaputt.kvl", legacy.substr(0, legacy.size() / 2));
+  WriteFileBytes(dir / "kaputt.kvl", legacy.substr(0, 30));  // cut inside the document part
   WriteFileBytes(dir / "fremd.kvl", "Kein Korvex");
 
   struct Case {
@@ -139,6 +139,19 @@ TEST(CliDump, DamagedAndMissingFilesFailWithAClearMessage) {
       EXPECT_NE(result.err.find(c.message), std::string::npos) << c.file << ": " << result.err;
     }
   }
+}
+
+TEST(CliDump, LegacyFileCutInItsNotesGivesEveryCoin) {
+  TempDir dir;
+  const std::string legacy = ReadFileBytes(WriteLegacyCollection(dir / "ganz.kvl", 250));
+  WriteFileBytes(dir / "halb.kvl", legacy.substr(0, legacy.size() - 3));  // inside the last note
+  const CliResult result = RunCli({"dump", (dir / "halb.kvl").string()});
+  ASSERT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_NE(result.err.find("Die Datei ist beschädigt."), std::string::npos) << result.err;
+  const json dump = json::parse(result.out);
+  ASSERT_EQ(dump["coins"].size(), 3u);
+  EXPECT_EQ(dump["coins"][0]["description"], "Erste Münze");
+  EXPECT_EQ(dump["coins"][2]["description"], "");
 }
 
 TEST(CliInfo, SummarisesFileKindVersionAndAreas) {

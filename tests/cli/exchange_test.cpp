@@ -2,11 +2,14 @@
 // to unknown columns and areas.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 
 #include "cli/clirunner.h"
 #include "cli/clitestfiles.h"
 #include "common/tempdir.h"
+#include "common/legacywriter.h"
+#include "model/datetime.h"
 
 namespace korvex::test {
 namespace {
@@ -63,6 +66,60 @@ TEST(CliExport, WritesTheChosenCoinsWithTheChosenSeparator) {
   const CliResult no_area = RunCli({"export", file.string(), (dir / "x.txt").string(), "--scope", "area:5"});
   EXPECT_EQ(no_area.exit_code, 1);
   EXPECT_FALSE(std::filesystem::exists(dir / "x.txt"));
+}
+
+TEST(CliExport, DatesThatNameNoDayAreWrittenAsNoDate) {
+  TempDir dir;
+  // A legacy file whose dates a damaged file could hold.
+  const double odd[] = {std::nan(""), 1e300, -HUGE_VAL};
+  std::vector<std::unique_ptr<TDaten>> coins;
+  LegacyFileLayout layout;
+  for (int i = 0; i < 3; ++i) {
+    auto coin = std::make_unique<TDaten>();
+    coin->category = 1;
+    coin->item = coin->schoen = std::to_string(i + 1);
+    coin->purchasedate = odd[i];
+    coin->creation = odd[(i + 1) % 3];
+    coin->last = odd[(i + 2) % 3];
+    layout.coins.push_back(coin.get());
+    coins.push_back(std::move(coin));
+  }
+  auto dated = std::make_unique<TDaten>();
+  dated->category = 1;
+  dated->item = dated->schoen = "4";
+  dated->purchasedate = *DayNumber(2001, 2, 3);
+  layout.coins.push_back(dated.get());
+  const auto file = dir / "alt.kvl";
+  WriteFileBytes(file, BuildLegacyFile(layout).bytes);
+
+  const CliResult result =
+      RunCli({"export", file.string(), (dir / "alle.txt").string(), "--locale", "de"});
+  ASSERT_EQ(result.exit_code, 0) << result.err;
+  const std::vector<std::string> lines = CrLfSplit(ReadFileBytes(dir / "alle.txt"));
+  ASSERT_EQ(lines.size(), 5u);
+  for (int i = 1; i <= 3; ++i) {
+    std::vector<std::string> cells;
+    for (std::size_t start = 0;;) {
+      const std::size_t tab = lines[i].find('\t', start);
+      cells.push_back(lines[i].substr(start, tab - start));
+      if (tab == std::string::npos) break;
+      start = tab + 1;
+    }
+    ASSERT_EQ(cells.size(), 47u) << lines[i];
+    EXPECT_EQ(cells[27], "00.00.0000") << lines[i];
+    EXPECT_EQ(cells[37], "00.00.0000 00:00:00") << lines[i];
+    EXPECT_EQ(cells[38], "00.00.0000 00:00:00") << lines[i];
+  }
+
+  // Sorted by purchase date they come after the coin with a date, in their order, as coins
+  // without a date do. The first column shows the Schön number.
+  const CliResult list = RunCli({"list", file.string(), "--sort", "24"});
+  ASSERT_EQ(list.exit_code, 0) << list.err;
+  std::vector<std::string> order;
+  for (const std::string& line : Lines(list.out)) order.push_back(line.substr(0, line.find('\t')));
+  EXPECT_EQ(order, (std::vector<std::string>{"Schön", "4", "1", "2", "3", "Summe"}));
+  const CliResult dump = RunCli({"dump", file.string()});
+  EXPECT_EQ(dump.exit_code, 0) << dump.err;
 }
 
 TEST(CliExport, ProtectedCollectionOnlyWhenPlainTextIsAllowed) {

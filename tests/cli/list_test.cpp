@@ -98,5 +98,24 @@ TEST_F(CliList, SortsOnlyWhenAsked) {
   EXPECT_EQ(Items(List({})), (std::vector<std::string>{"1", "2", "3", "4"}));
 }
 
+TEST_F(CliList, NoKeyValuesAreAcceptedInEveryPosition) {
+  const std::vector<std::string> by_schoen = {"4", "2", "1", "3"};
+  const std::vector<std::string> unsorted = {"1", "2", "3", "4"};
+  // A first key of 65535 is the standard order (Schön number ascending), whatever follows.
+  EXPECT_EQ(Items(List({"--sort", "65535"})), by_schoen);
+  EXPECT_EQ(Items(List({"--sort", "65535,-20"})), by_schoen);
+  // A first key of 0 names no field and leaves the order as it is.
+  EXPECT_EQ(Items(List({"--sort", "0"})), unsorted);
+  EXPECT_EQ(Items(List({"--sort", "0,-3"})), unsorted);
+  // Later no-key values are skipped.
+  EXPECT_EQ(Items(List({"--sort", "-3,65535"})), (std::vector<std::string>{"3", "1", "2", "4"}));
+  EXPECT_EQ(Items(List({"--sort", "41,0,65535,0,-3"})), (std::vector<std::string>{"3", "1", "2", "4"}));
+
+  for (const char* wrong : {"65536", "-65535", "47", "-47", "1,2,3,4,5,6"}) {
+    const CliResult result = RunCli({"list", file_.string(), "--sort", wrong});
+    EXPECT_EQ(result.exit_code, 2) << wrong;
+  }
+}
+
 }  // namespace
 }  // namespace korvex::test

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "common/scriptedmessages.h"
 #include "common/tempdir.h"
 #include "files/backup.h"
@@ -7,6 +9,7 @@
 #include "files/fileerrors.h"
 #include "files/sampledocument.h"
 #include "files/testtools.h"
+#include "files/ziparchive.h"
 #include "model/paths.h"
 
 namespace korvex {
@@ -117,6 +120,48 @@ TEST_F(BackupTest, ReplacesAnOlderArchiveAndLeavesOutMissingFiles) {
 TEST_F(BackupTest, UnwritableTargetThrows) {
   archive_ = dir_ / "fehlt/Sicherung.zip";
   EXPECT_THROW(Backup(), EKorvexError);
+}
+
+TEST_F(BackupTest, NoEntryNameClimbsOutOfTheArchiveFolder) {
+  std::filesystem::create_directories(dir_ / "Archiv/Sammlung/Unter");
+  WriteFileBytes(dir_ / "geheim.txt", "geheim");
+  WriteFileBytes(dir_ / "Archiv/Sammlung/Unter/d.jpg", "JPEG d");
+  TDaten* coin = doc_->first_coin;
+  coin->av_picture = "Sammlung/../../geheim.txt";
+  coin->rv_picture = "Sammlung/Unter/../Unter/./d.jpg";
+  coin = coin->next;
+  coin->av_picture = "..";
+  coin->rv_picture = PathText(dir_ / "Aussen/../geheim.txt");
+  coin->next->av_picture.clear();
+  coin->next->rv_picture.clear();
+  Backup();
+  const std::string listing = Entries(archive_);
+  std::istringstream lines(listing);
+  std::vector<std::string> names;
+  for (std::string line; std::getline(lines, line);) names.push_back(line.substr(0, line.find(' ')));
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name);
+    EXPECT_NE('/', name.front());
+    EXPECT_EQ(std::string::npos, ("/" + name + "/").find("/../"));
+    EXPECT_EQ(std::string::npos, ("/" + name + "/").find("/./"));
+  }
+  EXPECT_EQ("geheim", Extract(archive_, "geheim.txt"));
+  EXPECT_EQ("JPEG d", Extract(archive_, "Sammlung/Unter/d.jpg"));
+  const std::string outside = ArchiveEntryName(PathText(dir_ / "geheim.txt"));
+  EXPECT_EQ("Sammlung.mvs 0 8\nSammlung/Unter/d.jpg 0 8\ngeheim.txt 0 8\nkorvex.ini 0 8\n" +
+                outside + " 0 8\n",
+            listing);
+}
+
+TEST(ArchiveEntryName, LeavesNoRootDriveOrDotSegments) {
+  EXPECT_EQ("a/b.jpg", ArchiveEntryName("a/b.jpg"));
+  EXPECT_EQ("b.jpg", ArchiveEntryName("../../b.jpg"));
+  EXPECT_EQ("a/c", ArchiveEntryName("a/b/../c"));
+  EXPECT_EQ("x/y", ArchiveEntryName("C:\\x\\.\\y"));
+  EXPECT_EQ("etc/passwd", ArchiveEntryName("//etc//passwd"));
+  EXPECT_EQ("", ArchiveEntryName("a/.."));
+  EXPECT_EQ("", ArchiveEntryName("/"));
+  EXPECT_EQ("...", ArchiveEntryName("..."));
 }
 
 }  // namespace

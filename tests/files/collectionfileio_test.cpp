@@ -1,16 +1,22 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
+#include <fstream>
 
 #include "common/scriptedmessages.h"
 #include "common/tempdir.h"
 #include "files/collectionfileio.h"
 #include "files/handwritten.h"
+#include "files/readlimits.h"
 #include "files/sampledocument.h"
 #include "files/testtools.h"
 #include "files/xmlcollection.h"
+#include "files/ziparchive.h"
 #include "model/paths.h"
 
 namespace korvex {
@@ -468,6 +474,136 @@ TEST_F(CollectionFileTest, CoinsOfUnknownAreasAreRescuedWithAMessage) {
   EXPECT_EQ(2, doc.first_coin->category);
   ASSERT_EQ(1u, messages_.texts().size());
   EXPECT_EQ(0u, messages_.texts()[0].find("In der Datei wurden korrupte Daten gefunden."));
+}
+
+// Lowers the address space this process may take to what it uses now and `extra` bytes more,
+// so that setting aside memory for a size that a file merely claims fails.
+class AddressSpaceLimit {
+ public:
+  explicit AddressSpaceLimit(rlim_t extra) {
+    getrlimit(RLIMIT_AS, &previous_);
+    std::ifstream statm("/proc/self/statm");
+    rlim_t pages = 0;
+    statm >> pages;
+    rlimit limit = previous_;
+    limit.rlim_cur = pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + extra;
+    setrlimit(RLIMIT_AS, &limit);
+  }
+  ~AddressSpaceLimit() { setrlimit(RLIMIT_AS, &previous_); }
+
+ private:
+  rlimit previous_{};
+};
+
+// Sets the uncompressed size that the local header and the central directory state for the
+// first entry of an archive.
+void ClaimEntrySize(std::string& archive, uint32_t size) {
+  const auto put = [&](size_t at) {
+    for (int i = 0; i < 4; ++i) archive[at + i] = static_cast<char>((size >> (8 * i)) & 0xFF);
+  };
+  put(archive.find("PK\x03\x04") + 22);
+  put(archive.find("PK\x01\x02") + 24);
+}
+
+TEST_F(CollectionFileTest, ClaimedEntrySizeIsNeverSetAside) {
+  auto original = test::MakeSampleDocument();
+  ASSERT_TRUE(SaveAs(*original, "Anspruch.mvc"));
+  std::string archive = Bytes("Anspruch.mvc");
+  ClaimEntrySize(archive, 0x7FFF0000u);
+  WriteFileBytes(dir_ / "Anspruch.mvc", archive);
+  CollectionDocument copy;
+  ScriptedPasswords passwords;
+  bool opened = false;
+  {
+    AddressSpaceLimit limit(512u << 20);
+    opened = Open(copy, "Anspruch.mvc", passwords);
+  }
+  ASSERT_TRUE(opened) << messages_.texts().back();
+  ExpectSameContent(*original, copy);
+}
+
+// An archive whose entry is a collection with a note of `blanks` blanks.
+void WriteBlankNoteArchive(const std::filesystem::path& path, size_t blanks) {
+  test::HandWritten file;
+  std::string xml = file.Document();
+  xml.replace(xml.find("<description>a\nb</description>"), 30,
+              "<description>" + std::string(blanks, ' ') + "</description>");
+  ZipWriter archive(path, "");
+  archive.AddBuffer("mints.xml", xml);
+  archive.Finish();
+}
+
+TEST_F(CollectionFileTest, EntryInflatingBeyondItsLimitIsNoCollection) {
+  // Blanks deflate about a thousand times; up to the allowance every entry may inflate.
+  WriteBlankNoteArchive(dir_ / "Klein.mvc", 4u << 20);
+  WriteBlankNoteArchive(dir_ / "Bombe.mvc", 24u << 20);
+  ASSERT_LT(std::filesystem::file_size(dir_ / "Bombe.mvc") * read_limits::kMaxInflationRatio,
+            read_limits::kInflationAllowanceBytes);
+
+  CollectionDocument doc;
+  ScriptedPasswords passwords;
+  ASSERT_TRUE(Open(doc, "Klein.mvc", passwords));
+  EXPECT_EQ(4u << 20, doc.first_coin->description->text.size());
+
+  EXPECT_FALSE(Open(doc, "Bombe.mvc", passwords));
+  EXPECT_EQ(std::vector<std::string>{kDamagedMessage}, messages_.texts());
+  ExpectUnnamedAfterFailure(doc);
+  EXPECT_EQ(0, doc.coin_count);
+}
+
+TEST(ReadLimits, InflationLimitFollowsTheCompressedSize) {
+  using read_limits::MaxInflatedBytes;
+  EXPECT_EQ(read_limits::kInflationAllowanceBytes, MaxInflatedBytes(0));
+  EXPECT_EQ(read_limits::kInflationAllowanceBytes, MaxInflatedBytes(1000));
+  EXPECT_EQ(200u << 20, MaxInflatedBytes(1u << 20));
+  EXPECT_EQ(read_limits::kMaxDocumentBytes, MaxInflatedBytes(100u << 20));
+  EXPECT_EQ(read_limits::kMaxDocumentBytes, MaxInflatedBytes(UINT64_MAX));
+}
+
+TEST_F(CollectionFileTest, SavingIgnoresAndRemovesTemporaryFilesOfStoppedSaves) {
+  auto doc = test::MakeSampleDocument();
+  const std::string own = std::to_string(getpid());
+  // Files of the same pattern that a crashed run with this process id left behind, in the form
+  // of earlier versions and in today's.
+  for (int counter = 0; counter < 200; ++counter) {
+    WriteFileBytes(dir_ / ("Sammlung.mvc." + own + "-" + std::to_string(counter) + ".tmp"), "alt");
+  }
+  const std::vector<std::string> leftovers = {"Sammlung.mvc.korvex-" + own + "-a1B2c3.tmp",
+                                              "Sammlung.mvc.korvex-999999999-Zz9Yy8.tmp"};
+  // A save under way in another running process, and files of other names or patterns.
+  const std::vector<std::string> others = {
+      "Sammlung.mvc.korvex-1-AbCdEf.tmp", "Sammlung.mvc.notiz.tmp", "Andere.mvc.korvex-5-AbCdEf.tmp",
+      "Sammlung.mvc.korvex-5-AbCdE.tmp",  "Sammlung.mvc.5-x.tmp",   "Sammlung.mvc.5-1.txt"};
+  for (const std::string& name : leftovers) WriteFileBytes(dir_ / name, "alt");
+  for (const std::string& name : others) WriteFileBytes(dir_ / name, "fremd");
+
+  ASSERT_TRUE(SaveAs(*doc, "Sammlung.mvc")) << messages_.texts().back();
+  ASSERT_TRUE(SaveAs(*doc, "Sammlung.mvc"));
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(dir_.path())) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  std::vector<std::string> expected = others;
+  expected.push_back("Sammlung.alteversion.mvc");
+  expected.push_back("Sammlung.mvc");
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(expected, names);
+  CollectionDocument copy;
+  ScriptedPasswords passwords;
+  ASSERT_TRUE(Open(copy, "Sammlung.mvc", passwords));
+  ExpectSameContent(*doc, copy);
+}
+
+TEST_F(CollectionFileTest, NewFileGetsThePermissionsTheUmaskAllows) {
+  const mode_t previous = umask(027);
+  auto doc = test::MakeSampleDocument();
+  const bool saved = SaveAs(*doc, "Neu.mvs");
+  umask(previous);
+  ASSERT_TRUE(saved);
+  using std::filesystem::perms;
+  EXPECT_EQ(perms::owner_read | perms::owner_write | perms::group_read,
+            std::filesystem::status(dir_ / "Neu.mvs").permissions() & perms::all);
 }
 
 }  // namespace

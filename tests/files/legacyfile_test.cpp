@@ -29,6 +29,9 @@ const std::string kWrongPassword =
 const std::string kCannotRead =
     "Datei konnte nicht geöffnet werden. Datei entweder nicht vorhanden oder durch ein anderes "
     "Programm blockiert.";
+const std::string kPartlyRead =
+    "Die Datei ist beschädigt. Alle lesbaren Münzen wurden übernommen; nicht lesbare Angaben und "
+    "Notizen sind leer geblieben.";
 const std::string kEuroSign(1, '\x80');
 const std::string kRescueArea = "Gerettete Daten, bitte in korrekte Kategorien kopieren";
 
@@ -144,6 +147,23 @@ class LegacyFileTest : public ::testing::Test {
     return ReadLegacyFile(PathText(path_), document_, services_);
   }
   LegacyReadResult Read(const LegacyFileLayout& layout) { return Read(BuildLegacyFile(layout).bytes); }
+
+  // Reads `bytes` into a fresh document, which must be refused with `outcome` and the one
+  // `message`, and left empty and without a name.
+  void ExpectRefused(const std::string& bytes, LegacyReadOutcome outcome, const std::string& message) {
+    test::ScriptedMessages messages;
+    LegacyReadServices services{messages, passwords_, progress_, &offers_};
+    CollectionDocument document;
+    test::WriteFileBytes(path_, bytes);
+    EXPECT_EQ(ReadLegacyFile(PathText(path_), document, services).outcome, outcome);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{message});
+    EXPECT_EQ(document.AreaCount(), 0);
+    EXPECT_EQ(document.coin_count, 0);
+    EXPECT_FALSE(document.has_name);
+    EXPECT_EQ(document.file_path(), "[Unbenannt]");
+    EXPECT_EQ(document.password(), "");
+    EXPECT_EQ(document.legacy_version, 0);
+  }
 
   // Three coins in two areas, owned by the test.
   LegacyFileLayout ThreeCoins(const std::string& magic) {
@@ -415,19 +435,8 @@ TEST_F(LegacyFileTest, WrongCancelledOrEmptyPasswordLeavesTheDocumentEmptyAndUnn
       // The write-protected choice is only for files that store their key.
       {PasswordAnswer::Button::kWriteProtected, ""}};
   for (const auto& [button, text] : answers) {
-    test::ScriptedMessages messages;
-    LegacyReadServices services{messages, passwords_, progress_, &offers_};
-    CollectionDocument document;
     passwords_.Answer(button, text);
-    test::WriteFileBytes(path_, bytes);
-    EXPECT_EQ(ReadLegacyFile(PathText(path_), document, services).outcome,
-              LegacyReadOutcome::kWrongPassword);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{kWrongPassword});
-    EXPECT_EQ(document.AreaCount(), 0);
-    EXPECT_EQ(document.coin_count, 0);
-    EXPECT_FALSE(document.has_name);
-    EXPECT_EQ(document.file_path(), "[Unbenannt]");
-    EXPECT_EQ(document.password(), "");
+    ExpectRefused(bytes, LegacyReadOutcome::kWrongPassword, kWrongPassword);
   }
   EXPECT_EQ(offers_.offers, 0);
 }
@@ -496,15 +505,16 @@ TEST_F(LegacyFileTest, CoinsWithoutValidAreaGoIntoOneRescueArea) {
   EXPECT_EQ(offers_.offers, 1);
 }
 
-TEST_F(LegacyFileTest, TruncatedInsideACoinKeepsWhatWasReadAndReportsOnce) {
+TEST_F(LegacyFileTest, TruncatedInsideACoinKeepsEveryCoinThatReadsAndOffersTheNumbers) {
   LegacyFileLayout layout = ThreeCoins("Korvexia_250");
   const test::LegacyFileBytes file = BuildLegacyFile(layout);
   // Cut inside the third coin, after its area id, quality and Schön number.
   const std::size_t third = file.coin_offsets[2];
   const std::size_t cut = third + 4 + (4 + coins_[2]->quality.size()) + (4 + 2);
   const LegacyReadResult result = Read(file.bytes.substr(0, cut));
-  EXPECT_EQ(result.outcome, LegacyReadOutcome::kReadError);
-  EXPECT_EQ(messages_.texts(), std::vector<std::string>{kCannotRead});
+  EXPECT_EQ(result.outcome, LegacyReadOutcome::kReadDamaged);
+  EXPECT_TRUE(result.Read());
+  EXPECT_EQ(messages_.texts(), std::vector<std::string>{kPartlyRead});
   ASSERT_EQ(document_.coin_count, 3);
   const TDaten& partial = *document_.first_coin->next->next;
   EXPECT_EQ(partial.category, 2);
@@ -518,22 +528,67 @@ TEST_F(LegacyFileTest, TruncatedInsideACoinKeepsWhatWasReadAndReportsOnce) {
     ASSERT_TRUE(coin->description);
     EXPECT_EQ(coin->description->text, "");
   }
-  EXPECT_EQ(offers_.offers, 0);
+  EXPECT_EQ(offers_.offers, 1);
   EXPECT_TRUE(document_.has_name);
+  EXPECT_EQ(document_.legacy_version, 250);
   EXPECT_EQ(progress_.texts.back(), "");
 }
 
-TEST_F(LegacyFileTest, TruncatedInsideANoteKeepsTheNotesBefore) {
+TEST_F(LegacyFileTest, TruncatedInsideANoteKeepsEveryCoinAndTheNotesBefore) {
   LegacyFileLayout layout = ThreeCoins("Korvexia_120");
   const test::LegacyFileBytes file = BuildLegacyFile(layout);
   const std::size_t cut = file.note_offsets[2] + 4 + 3;  // three of the six bytes of "dritte"
   const LegacyReadResult result = Read(file.bytes.substr(0, cut));
-  EXPECT_EQ(result.outcome, LegacyReadOutcome::kReadError);
-  EXPECT_EQ(messages_.texts(), std::vector<std::string>{kCannotRead});
+  EXPECT_EQ(result.outcome, LegacyReadOutcome::kReadDamaged);
+  EXPECT_EQ(messages_.texts(), std::vector<std::string>{kPartlyRead});
   ASSERT_EQ(document_.coin_count, 3);
   EXPECT_EQ(document_.first_coin->description->text, "erste\r\nNotiz");
   EXPECT_EQ(document_.first_coin->next->next->description->text, "");
   EXPECT_EQ(document_.first_coin->next->next->av_motive, "Adler 3");
+  EXPECT_EQ(offers_.offers, 1);
+  EXPECT_TRUE(document_.has_name);
+}
+
+TEST_F(LegacyFileTest, DamagedNoteLengthLeavesThatNoteAndTheRestEmpty) {
+  LegacyFileLayout layout = ThreeCoins("Korvexia_200");
+  test::LegacyFileBytes file = BuildLegacyFile(layout);
+  std::string bytes = file.bytes;
+  for (int i = 0; i < 4; ++i) bytes[file.note_offsets[1] + i] = '\xFF';  // a negative length
+  const LegacyReadResult result = Read(bytes);
+  EXPECT_EQ(result.outcome, LegacyReadOutcome::kReadDamaged);
+  EXPECT_EQ(messages_.texts(), std::vector<std::string>{kPartlyRead});
+  ASSERT_EQ(document_.coin_count, 3);
+  EXPECT_EQ(Coins(document_, &TDaten::av_motive),
+            (std::vector<std::string>{"Adler 1", "Adler 2", "Adler 3"}));
+  EXPECT_EQ(document_.first_coin->description->text, "erste\r\nNotiz");
+  EXPECT_EQ(document_.first_coin->next->next->description->text, "");
+  EXPECT_EQ(offers_.offers, 1);
+}
+
+TEST_F(LegacyFileTest, NotesGetCrLfWhateverLineEndsTheFileUsed) {
+  LegacyFileLayout layout = ThreeCoins("Korvexia_250");
+  layout.notes = {"a\rb", "a\nb\r", "a\r\nb\n\n"};
+  ASSERT_EQ(Read(layout).outcome, LegacyReadOutcome::kRead);
+  std::vector<std::string> notes;
+  for (const TDaten* coin = document_.first_coin; coin; coin = coin->next) {
+    notes.push_back(coin->description->text);
+  }
+  EXPECT_EQ(notes, (std::vector<std::string>{"a\r\nb", "a\r\nb\r\n", "a\r\nb\r\n\r\n"}));
+}
+
+TEST_F(LegacyFileTest, StoredKeyOutsideOneByteIsADamagedFile) {
+  LegacyFileLayout layout = ThreeCoins("Korvexia_250");
+  layout.password_flag = 255;
+  layout.password = "Schutz";
+  const std::string bytes = BuildLegacyFile(layout).bytes;
+  const std::size_t key_at = 12 + 2 + 4;  // after the magic, the flag and the stored length
+  for (const uint32_t key : {256u, 0x7FFFFFFFu, 0xFFFFFFFFu, 0x80000000u}) {
+    SCOPED_TRACE(key);
+    std::string damaged = bytes;
+    for (int i = 0; i < 4; ++i) damaged[key_at + i] = static_cast<char>((key >> (8 * i)) & 0xFF);
+    passwords_.Answer(PasswordAnswer::Button::kWriteProtected);
+    ExpectRefused(damaged, LegacyReadOutcome::kNotKorvexFile, kNotKorvex);
+  }
   EXPECT_EQ(offers_.offers, 0);
 }
 
@@ -542,7 +597,9 @@ TEST_F(LegacyFileTest, EveryPrefixOfAFileReadsWithoutCrashingAndKeepsTheInvarian
   auto filter_template = MakeCoin(8);
   layout.filter = test::LegacyFilterSpec{};
   layout.filter->template_ = filter_template.get();
-  const std::string bytes = BuildLegacyFile(layout).bytes;
+  const test::LegacyFileBytes file = BuildLegacyFile(layout);
+  const std::string& bytes = file.bytes;
+  int damaged_reads = 0;
   for (std::size_t length = 0; length < bytes.size(); length += 3) {
     test::ScriptedMessages messages;
     LegacyReadServices services{messages, passwords_, progress_, &offers_};
@@ -550,6 +607,9 @@ TEST_F(LegacyFileTest, EveryPrefixOfAFileReadsWithoutCrashingAndKeepsTheInvarian
     test::WriteFileBytes(path_, bytes.substr(0, length));
     const LegacyReadResult result = ReadLegacyFile(PathText(path_), document, services);
     ASSERT_NE(result.outcome, LegacyReadOutcome::kRead) << length;
+    // Cut in the coin list (from its first word on) or in the notes, the file opens with what
+    // it holds; cut before, it is refused.
+    ASSERT_EQ(result.Read(), length + 2 > file.coin_offsets[0]) << length;
     ASSERT_EQ(messages.shown().size(), 1u) << length;
     for (const TDaten* coin = document.first_coin; coin; coin = coin->next) {
       ASSERT_GE(coin->category, 1) << length;
@@ -561,8 +621,9 @@ TEST_F(LegacyFileTest, EveryPrefixOfAFileReadsWithoutCrashingAndKeepsTheInvarian
     }
     ASSERT_TRUE(document.current_view == kAllCoinsView || document.Area(document.current_view));
     ASSERT_TRUE(document.standard_order);
+    if (result.Read()) ++damaged_reads;
   }
-  EXPECT_EQ(offers_.offers, 0);
+  EXPECT_EQ(offers_.offers, damaged_reads);
 }
 
 TEST_F(LegacyFileTest, DamagedLengthsEndTheReadingInsteadOfReadingPastTheEnd) {
@@ -578,8 +639,8 @@ TEST_F(LegacyFileTest, DamagedLengthsEndTheReadingInsteadOfReadingPastTheEnd) {
     LegacyReadServices services{messages, passwords_, progress_, &offers_};
     test::WriteFileBytes(path_, bytes);
     EXPECT_EQ(ReadLegacyFile(PathText(path_), document, services).outcome,
-              LegacyReadOutcome::kReadError);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{kCannotRead});
+              LegacyReadOutcome::kReadDamaged);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{kPartlyRead});
     EXPECT_EQ(document.coin_count, 2);
     EXPECT_EQ(document.first_coin->av_motive, "Adler 1");
   }

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "common/scriptedmessages.h"
 #include "common/tempdir.h"
 #include "files/exchangetestdata.h"
 #include "files/textexport.h"
+#include "mainwindow/celltext.h"
+#include "model/fieldcatalogue.h"
 #include "model/datetime.h"
 #include "model/paths.h"
 
@@ -121,6 +125,33 @@ TEST_F(TextExportTest, NoDateIsWrittenAsZeros) {
   const std::vector<std::string> values = SplitAt(ExportAll('\t')[1], '\t');
   EXPECT_EQ(values[27], "00.00.0000");
   EXPECT_EQ(values[37], "00.00.0000 00:00:00");
+}
+
+TEST_F(TextExportTest, DatesOutsideTheCalendarAreWrittenAsNoDate) {
+  // Values that damaged legacy files hold: not a number, infinities and absurd day counts.
+  for (const double odd : {std::nan(""), HUGE_VAL, -HUGE_VAL, 1e300, -1e300, 4e18}) {
+    SCOPED_TRACE(odd);
+    document_.first_coin->purchasedate = odd;
+    document_.first_coin->creation = odd;
+    document_.first_coin->last = odd;
+    const std::vector<std::string> cells = SplitAt(ExportAll('\t')[1], '\t');
+    EXPECT_EQ(cells[27], "00.00.0000");
+    EXPECT_EQ(cells[37], "00.00.0000 00:00:00");
+    EXPECT_EQ(cells[38], "00.00.0000 00:00:00");
+  }
+}
+
+TEST_F(TextExportTest, CatalogueSumIsTheGridsAmount) {
+  TDaten& coin = *document_.first_coin;
+  coin.count = 3;
+  for (const double value : {0.005, 0.335, 1.115, 2.675, 1234.565}) {
+    SCOPED_TRACE(value);
+    coin.catalogue = value;
+    const std::vector<std::string> cells = SplitAt(ExportAll('\t')[1], '\t');
+    EXPECT_EQ(cells[24], CoinCellText(document_, coin, kCataloguesum, FormatSettings::German()));
+  }
+  coin.catalogue = 0.005;
+  EXPECT_EQ(SplitAt(ExportAll('\t')[1], '\t')[24], "0,02");
 }
 
 TEST_F(TextExportTest, ScopesChooseTheCoins) {

@@ -66,16 +66,6 @@ TEST(XmlNumbers, FixedDecimalsAreWrittenWithoutNegativeZero) {
   }
 }
 
-TEST(XmlNumbers, DatesOutsideTheCalendarAreZeros) {
-  EXPECT_EQ(2000, CalendarPartsForFile(36526).year);
-  EXPECT_EQ(1, CalendarPartsForFile(-693593).day);
-  EXPECT_EQ(0, CalendarPartsForFile(-693594).year);
-  EXPECT_EQ(9999, CalendarPartsForFile(2958465.5).year);
-  EXPECT_EQ(0, CalendarPartsForFile(2958466).year);
-  EXPECT_EQ(0, CalendarPartsForFile(kNoDate).month);
-  EXPECT_EQ(0, CalendarPartsForFile(std::nan("")).day);
-}
-
 TEST(XmlChildFinder, FindsTheFirstChildOfANameInAnyOrder) {
   pugi::xml_document dom;
   ASSERT_TRUE(dom.load_string("<p>text<a>1</a><b>2</b><!--c--><a>3</a><c>4</c></p>"));

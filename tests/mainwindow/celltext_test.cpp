@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "common/coinbuilder.h"
 #include "model/datetime.h"
 #include "model/fieldcatalogue.h"
@@ -72,6 +74,13 @@ TEST_F(CellTextTest, PurchaseDateUsesTheDateFormatAndShowsAnOpenDateAsQuestionMa
   EXPECT_EQ(Cell(kPurchasedate, FormatSettings::English()), "2004-03-07");
   coin_->purchasedate = kNoDate;
   EXPECT_EQ(Cell(kPurchasedate), "?");
+}
+
+TEST_F(CellTextTest, PurchaseDateOutsideTheCalendarShowsAsQuestionMark) {
+  for (const double odd : {std::nan(""), HUGE_VAL, -HUGE_VAL, 1e300, -1e300, 4e18, 3e6}) {
+    coin_->purchasedate = odd;
+    EXPECT_EQ(Cell(kPurchasedate), "?") << odd;
+  }
 }
 
 TEST_F(CellTextTest, TextsAreShownUnchanged) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "model/datetime.h"
 
 namespace korvex {
@@ -55,6 +57,30 @@ TEST(DateTexts, ReadingFollowsTheFormatOrder) {
   EXPECT_FALSE(ParseDate("1.2.3.4", de));
   const CalendarDate two_digit = CalendarDateOf(*ParseDate("1.2.05", de));
   EXPECT_EQ(two_digit.year, 2005);
+}
+
+TEST(DayNumbers, CountsOutsideTheCalendarAreNoDate) {
+  EXPECT_EQ(2000, CalendarDateOf(36526).year);
+  EXPECT_EQ(1, CalendarDateOf(-693593).day);
+  EXPECT_EQ(1, CalendarDateOf(-693593.5).day) << "the time of day leaves the day as it is";
+  EXPECT_EQ(0, CalendarDateOf(-693594).year);
+  EXPECT_EQ(9999, CalendarDateOf(2958465.5).year);
+  EXPECT_EQ(0, CalendarDateOf(2958466).year);
+  EXPECT_EQ(0, CalendarDateOf(kNoDate).month);
+  for (const double odd : {std::nan(""), HUGE_VAL, -HUGE_VAL, 1e300, -1e300, 9.3e18, -9.3e18}) {
+    SCOPED_TRACE(odd);
+    EXPECT_FALSE(IsDay(odd));
+    const CalendarDate date = CalendarDateOf(odd);
+    EXPECT_EQ(0, date.year);
+    EXPECT_EQ(0, date.month);
+    EXPECT_EQ(0, date.day);
+    EXPECT_EQ("?", FormatDate(odd, "dd.mm.yyyy"));
+    EXPECT_EQ("00.00.0000", FormatDateOrZeros(odd, "dd.mm.yyyy"));
+    EXPECT_EQ("00:00:00", FormatTime(odd, ':'));
+  }
+  EXPECT_EQ("?", FormatDate(kNoDate, "dd.mm.yyyy"));
+  EXPECT_TRUE(IsDay(0));
+  EXPECT_EQ("30.12.1899", FormatDate(0, "dd.mm.yyyy"));
 }
 
 }  // namespace

@@ -101,7 +101,7 @@ bool THauptfenster::ReadCollection(const std::string& path, bool legacy, bool re
     LegacyReadServices services{*services_.messages, *services_.password_prompt, *this,
                                 &services_.dialogs->LegacyNumbers()};
     const LegacyReadResult result = ReadLegacyFile(path, document_, services);
-    read = result.outcome == LegacyReadOutcome::kRead;
+    read = result.Read();
     if (!read) document_.ClearFileName();
     document_.SetModified(false);
     if (result.write_protected || read_only) document_.SetWritable(false);

@@ -107,6 +107,7 @@ class ExchangeCommandsTest : public QObject {
   void ImportIsNotOfferedForAReadOnlyFile();
   void NumberRangesOfTheShownAreaAreReassignedAndShown();
   void LegacyFileOffersTheNumberAssignmentOnlyAfterARead();
+  void LegacyFileCutInItsNotesOpensWithEveryCoin();
   void ProtectedLegacyFileOpensWriteProtectedThroughThePasswordDialog();
 };
 
@@ -384,6 +385,30 @@ void ExchangeCommandsTest::LegacyFileOffersTheNumberAssignmentOnlyAfterARead() {
   Trigger(harness.window(), "MenuDateiOeffnen");
   QCOMPARE(harness.dialogs.legacy_numbers.offers, 1);
   QVERIFY(!doc.has_name);
+}
+
+void ExchangeCommandsTest::LegacyFileCutInItsNotesOpensWithEveryCoin() {
+  MainWindowHarness harness;
+  std::vector<std::unique_ptr<TDaten>> coins;
+  LegacyFileLayout layout = LegacyLayout(coins);
+  layout.notes = {"erste", "zweite"};
+  const std::string bytes = BuildLegacyFile(layout).bytes;
+  const std::filesystem::path path = harness.folder() / "Halb.kvl";
+  WriteFileBytes(path, bytes.substr(0, bytes.size() - 3));  // inside the second note
+
+  harness.Start();
+  harness.files.Choose(Choice(path, 2));
+  Trigger(harness.window(), "MenuDateiOeffnen");
+  CollectionDocument& doc = harness.window().Document();
+  QCOMPARE(doc.coin_count, 2);
+  QVERIFY(doc.has_name);
+  QCOMPARE(doc.first_coin->description->text, std::string("erste"));
+  QCOMPARE(doc.first_coin->next->description->text, std::string());
+  QCOMPARE(harness.dialogs.legacy_numbers.offers, 1);
+  QVERIFY(harness.window().Datenbereich()->isEnabled());
+  QVERIFY(Enabled(harness.window(), "MenuDateiSpeichernunter"));
+  QVERIFY(!harness.messages.texts().empty());
+  QCOMPARE(harness.messages.texts().back().rfind("Die Datei ist beschädigt.", 0), std::size_t{0});
 }
 
 void ExchangeCommandsTest::ProtectedLegacyFileOpensWriteProtectedThroughThePasswordDialog() {
