@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <cmath>
 #include <csetjmp>
