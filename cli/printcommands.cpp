@@ -8,6 +8,9 @@
 
 #include "cli/arguments.h"
 #include "cli/outputfiles.h"
+#include "cli/commandsupport.h"
+#include "dialogs/programsettings.h"
+#include "reports/printpage.h"
 
 namespace korvex::cli {
 namespace {
@@ -45,7 +48,8 @@ int RunPrint(const std::vector<std::string>& words) {
 }  // namespace
 
 const std::vector<const Command*>& PrintSubcommands() {
-  static const std::vector<const Command*> printouts = {&kPrintListCommand, &kPrintStatisticsCommand};
+  static const std::vector<const Command*> printouts = {&kPrintListCommand, &kPrintStatisticsCommand,
+                                                            &kPrintSheetCommand, &kPrintCardCommand};
   return printouts;
 }
 
@@ -55,6 +59,23 @@ OffscreenGui::OffscreenGui() {
 }
 
 OffscreenGui::~OffscreenGui() = default;
+
+int PrintFontSizeOf(const Arguments& arguments) {
+  const std::optional<std::string> text = arguments.Value("--font-size");
+  if (!text) return kDefaultPrintFontSize;
+  const int size = ParseWholeNumber(*text, "--font-size");
+  if (size < kMinPrintFontSize || size > kMaxPrintFontSize) {
+    throw UsageError("Option --font-size erwartet eine Schriftgröße von " +
+                     std::to_string(kMinPrintFontSize) + " bis " + std::to_string(kMaxPrintFontSize) + ".");
+  }
+  return size;
+}
+
+void FinishPdf(PrintOutcome outcome, const std::string& output) {
+  if (outcome != PrintOutcome::kPrinted) {
+    throw CommandError("Die PDF-Datei „" + output + "“ konnte nicht geschrieben werden.");
+  }
+}
 
 void CheckPdfOutput(const std::string& output, const std::string& input) {
   RefuseInputAsOutput(output, {input});
@@ -66,7 +87,7 @@ void CheckPdfOutput(const std::string& output, const std::string& input) {
 }
 
 const Command kPrintCommand{
-    "print", "Liste, Statistik als PDF-Datei drucken",
+    "print", "Liste, Statistik, Münzblatt, Karteikarte als PDF-Datei drucken",
     "Aufruf: korvex-cli print AUSDRUCK DATEI AUSGABE.pdf [OPTIONEN]\n"
     "(korvex-cli print --help zeigt die Ausdrucke)\n",
     RunPrint};

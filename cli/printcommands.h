@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "reports/printcontrol.h"
 
 class QGuiApplication;
 
@@ -15,6 +17,8 @@ namespace korvex::cli {
 // PrintSubcommands().
 extern const Command kPrintListCommand;
 extern const Command kPrintStatisticsCommand;
+extern const Command kPrintSheetCommand;
+extern const Command kPrintCardCommand;
 const std::vector<const Command*>& PrintSubcommands();
 
 // Qt measures and draws text only inside a GUI application; a printout runs one on the
@@ -32,6 +36,11 @@ class OffscreenGui {
   char* argv_[2] = {name_, nullptr};
   std::unique_ptr<QGuiApplication> application_;
 };
+
+// The print font size of the option --font-size (2 to 72; 9 without it).
+int PrintFontSizeOf(const Arguments& arguments);
+// Turns a printout that could not be written into a CommandError.
+void FinishPdf(PrintOutcome outcome, const std::string& output);
 
 // Refuses to write the PDF `output` over the collection file `input`, and checks that the PDF's
 // folder exists (CommandError otherwise).

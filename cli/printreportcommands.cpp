@@ -18,23 +18,6 @@
 namespace korvex::cli {
 namespace {
 
-int FontSizeOf(const Arguments& arguments) {
-  const std::optional<std::string> text = arguments.Value("--font-size");
-  if (!text) return kDefaultPrintFontSize;
-  const int size = ParseWholeNumber(*text, "--font-size");
-  if (size < kMinPrintFontSize || size > kMaxPrintFontSize) {
-    throw UsageError("Option --font-size erwartet eine Schriftgröße von " +
-                     std::to_string(kMinPrintFontSize) + " bis " + std::to_string(kMaxPrintFontSize) + ".");
-  }
-  return size;
-}
-
-void Finish(PrintOutcome outcome, const std::string& output) {
-  if (outcome != PrintOutcome::kPrinted) {
-    throw CommandError("Die PDF-Datei „" + output + "“ konnte nicht geschrieben werden.");
-  }
-}
-
 int RunPrintList(const std::vector<std::string>& words) {
   const std::optional<Arguments> arguments = ParseCommand(
       kPrintListCommand, words,
@@ -42,7 +25,7 @@ int RunPrintList(const std::vector<std::string>& words) {
       2);
   if (!arguments) return 0;
   const FormatSettings settings = FormatSettingsOf(*arguments);
-  const int font_size = FontSizeOf(*arguments);
+  const int font_size = PrintFontSizeOf(*arguments);
   CoinFilter filter;
   ApplyFilter(*arguments, filter);
   const std::optional<int> requested_view = RequestedView(*arguments);
@@ -64,7 +47,7 @@ int RunPrintList(const std::vector<std::string>& words) {
   const ListPrintout list = MakeListPrintout(document, rows, settings, font_size);
   auto pdf = NewPdfOutput(QString::fromStdString(output), QStringLiteral("Korvex"), QPageSize::A4,
                           arguments->Flag("--landscape"));
-  Finish(PrintList(*pdf, list, {}), output);
+  FinishPdf(PrintList(*pdf, list, {}), output);
   return 0;
 }
 
@@ -73,7 +56,7 @@ int RunPrintStatistics(const std::vector<std::string>& words) {
       kPrintStatisticsCommand, words, {{"--password", "--date-format", "--locale", "--font-size"}, {}}, 2);
   if (!arguments) return 0;
   const FormatSettings settings = FormatSettingsOf(*arguments);
-  const int font_size = FontSizeOf(*arguments);
+  const int font_size = PrintFontSizeOf(*arguments);
   const std::string& input = arguments->positional()[0];
   const std::string& output = arguments->positional()[1];
   CheckPdfOutput(output, input);
@@ -83,7 +66,7 @@ int RunPrintStatistics(const std::vector<std::string>& words) {
   const OffscreenGui gui;
   const StatisticsPrintout printout = MakeStatisticsPrintout(*loaded.document, settings, font_size);
   auto pdf = NewPdfOutput(QString::fromStdString(output), QString::fromLatin1(kStatisticsJobTitle));
-  Finish(PrintStatistics(*pdf, printout), output);
+  FinishPdf(PrintStatistics(*pdf, printout), output);
   return 0;
 }
 

@@ -24,7 +24,7 @@ void SetFilterButtons(CommandStates& states, bool enabled) {
 
 const std::vector<std::string_view>& CommandsWithoutWindow() {
   static const std::vector<std::string_view> names = {
-      "MenuAnsichtOeffnen", "DatenPopUpOeffnen", "MenuOnlineCheckUpdates",
+      "MenuOnlineCheckUpdates",
       "MenuHilfeHilfethemen"};
   return names;
 }

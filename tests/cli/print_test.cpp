@@ -101,5 +101,34 @@ TEST_F(CliPrint, WrongUseAndOutputsThatCannotBeWritten) {
   EXPECT_FALSE(std::filesystem::exists(pdf_));
 }
 
+TEST_F(CliPrint, CoinSheetAndIndexCardOfOneCoin) {
+  const auto sheet = Printed({"print", "sheet", file_.string(), pdf_, "--item", "1", "--locale", "de"});
+  EXPECT_EQ(PdfPageCount(sheet), 1);
+  ASSERT_FALSE(sheet.empty());
+  // A coin without numeral and currency has a blank caption: the area's name comes first.
+  EXPECT_EQ(sheet[0].text, "Deutschland");
+  EXPECT_EQ(FindWords(sheet, "Seite:").size(), 1u);
+  EXPECT_EQ(FindWords(sheet, "1.234,50").size(), 1u);
+  EXPECT_EQ(FindWords(sheet, "Notiz").size(), 1u);
+  EXPECT_EQ(FindWords(sheet, "Inventarnummer:").size(), 1u);
+
+  const auto card = Printed({"print", "card", file_.string(), pdf_, "--item", "3", "--locale", "de"});
+  EXPECT_EQ(PdfPageCount(card), 1);
+  EXPECT_EQ(FindWords(card, "Bemerkungen,").size(), 1u);
+  EXPECT_EQ(FindWords(card, "Edelweiß").size(), 1u);
+  EXPECT_EQ(FindWords(card, "100").size(), 1u);  // the first catalogue slot at the top right
+  // A6 landscape: the card is 148 mm wide.
+  double right = 0;
+  for (const PdfWord& word : card) right = std::max(right, word.x_max);
+  EXPECT_LT(right, 148 * 72.0 / 25.4);
+  EXPECT_GT(right, 120 * 72.0 / 25.4);
+
+  const CliResult unknown = RunCli({"print", "card", file_.string(), pdf_, "--item", "99"});
+  EXPECT_EQ(unknown.exit_code, 1);
+  EXPECT_NE(unknown.err.find("Inventarnummer „99“"), std::string::npos) << unknown.err;
+  EXPECT_EQ(RunCli({"print", "sheet", file_.string(), pdf_}).exit_code, 2);
+  EXPECT_EQ(RunCli({"print", "card", file_.string(), pdf_, "--item", "1", "--pictures"}).exit_code, 2);
+}
+
 }  // namespace
 }  // namespace korvex::test

@@ -15,6 +15,7 @@
 #include "mainwindow/gridcolumns.h"
 #include "mainwindow/gui/datenbereich.h"
 #include "mainwindow/gui/filedialogs.h"
+#include "mainwindow/gui/listmodepictures.h"
 #include "mainwindow/gui/mainwindowcommands.h"
 #include "mainwindow/gui/mainwindowdialogs.h"
 #include "mainwindow/gui/qtmainwindowdialogs.h"
@@ -155,6 +156,8 @@ void THauptfenster::ConnectCommands() {
   Connect("SpeedSuchen", &THauptfenster::MenuExtrasSuchenClick);
   Connect("MenuExtrasWeitersuchen", &THauptfenster::MenuExtrasWeitersuchenClick);
   Connect("SpeedSuchenWeiter", &THauptfenster::MenuExtrasWeitersuchenClick);
+  Connect("MenuAnsichtOeffnen", &THauptfenster::MenuAnsichtOeffnenClick);
+  Connect("DatenPopUpOeffnen", &THauptfenster::MenuAnsichtOeffnenClick);
   ConnectOnlineCommands();
   ConnectExchangeCommands();
   ConnectReportCommands();
@@ -171,6 +174,8 @@ void THauptfenster::ConnectCommands() {
     const AutosaveGate::CommandScope running = autosave_gate_.CommandRuns();
     WidthDragFinished();
   });
+  connect(datenbereich_, &TDatenbereich::RowClicked, this, &THauptfenster::ShowPreview);
+  connect(datenbereich_, &TDatenbereich::RowOpened, this, &THauptfenster::MenuAnsichtOeffnenClick);
   connect(datenbereich_, &TDatenbereich::ContextMenuWanted, this,
           [this](const QPoint& at) { commands_->DatenPopUpMenu()->popup(at); });
   connect(statuszeile_, &TStatuszeile::MouseMoved, this, [this](int x, int y) { last_mouse_ = QPoint(x, y); });
@@ -374,10 +379,19 @@ void THauptfenster::BuildRows() {
   datenbereich_->Rebuild(&grid_content_);
   statuszeile_->SetPanelText(2, FromWin1252(view.ValuePanelText(format_)));
   statuszeile_->SetPanelText(1, FromWin1252(view.PiecesPanelText(format_)));
+  ShowPreview();
   QApplication::restoreOverrideCursor();
 }
 
 TDaten* THauptfenster::CoinOfRow() const { return grid_content_.view().CoinOfRow(datenbereich_->CurrentRow()); }
+
+void THauptfenster::ShowPreview() {
+  if (!list_pictures_) return;
+  const bool shown = list_pictures_->ShowPreview(CoinOfRow(), document_.picture_folder());
+  // The picture windows never keep the focus from the grid (a dialog that is open keeps it).
+  if (!QApplication::activeModalWidget()) activateWindow();
+  statuszeile_->SetPanelText(0, shown ? QString() : QStringLiteral("Bild nicht gefunden!"));
+}
 
 void THauptfenster::SelectCoin(const TDaten* coin) {
   const int row = grid_content_.view().RowOfCoin(coin);

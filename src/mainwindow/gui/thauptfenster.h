@@ -35,6 +35,7 @@ namespace korvex {
 
 class FileDialogs;
 class GridContent;
+class ListModePictures;
 class MainWindowCommands;
 class MainWindowDialogs;
 class MessageService;
@@ -126,6 +127,9 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   void SelectCoin(const TDaten* coin);
   // The next row build sorts the collection first.
   void SetNeedsResort() { needs_resort_ = true; }
+  // The list mode's pictures of the selected coin; nothing while the picture windows do not exist.
+  void ShowPreview();
+  ListModePictures* PictureWindows() const { return list_pictures_.get(); }
 
   // Opens a collection file as the start-up does: true when the document was read.
   bool OpenAtStart(const std::string& path);
@@ -169,6 +173,8 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   std::unique_ptr<TDaten> RemoveCoin(TDaten* coin);
   void MenuDateiBeendenClick() { close(); }
   void MenuHilfeUeberClick();
+  // The detail view of the selected coin; "<" and ">" step through the shown rows.
+  void MenuAnsichtOeffnenClick();
   void StatuszeileDblClick(int x);
 
  protected:
@@ -265,6 +271,7 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
 
   std::unique_ptr<MainWindowCommands> commands_;
   std::unique_ptr<RecordCommands> record_commands_;
+  std::unique_ptr<ListModePictures> list_pictures_;
   TDatenbereich* datenbereich_ = nullptr;
   TStatuszeile* statuszeile_ = nullptr;
   QTimer speicher_intervall_;

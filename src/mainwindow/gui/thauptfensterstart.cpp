@@ -16,6 +16,7 @@
 #include "mainwindow/discarddecision.h"
 #include "mainwindow/examplecollection.h"
 #include "mainwindow/gui/datenbereich.h"
+#include "mainwindow/gui/listmodepictures.h"
 #include "mainwindow/gui/mainwindowcommands.h"
 #include "mainwindow/gui/mainwindowdialogs.h"
 #include "mainwindow/gui/statuszeile.h"
@@ -76,6 +77,7 @@ void THauptfenster::FirstActivation() {
   document_.SetPassword("");
   RestoreGeometry();
   ReadWindowPlaces(*services_.settings_store, places_);
+  list_pictures_ = std::make_unique<ListModePictures>(*this, settings_, places_);
   ReadProgramSettings();
   LoadLookupListsAtStart();
   RestoreToolbars();
@@ -180,6 +182,7 @@ void THauptfenster::closeEvent(QCloseEvent* event) {
   }
   speicher_intervall_.stop();
   SaveGeometry();
+  list_pictures_.reset();  // the picture windows leave their places behind
   WriteWindowPlaces(*services_.settings_store, places_, settings_);
   SaveToolbars();
   services_.settings_store->Flush();

@@ -1,5 +1,10 @@
+#include <QAction>
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -9,6 +14,12 @@
 
 #include "common/tempdir.h"
 #include "dialogs/lookuplists.h"
+#include "dialogs/programsettings.h"
+#include "platform/messages.h"
+#include "reports/cardpapers.h"
+#include "reports/gui/tbildfenster.h"
+#include "reports/gui/tkarteidruckwahl.h"
+#include "reports/pdfwords.h"
 #include "dialogs/windowplaces.h"
 #include "model/collectiondocument.h"
 #include "model/datetime.h"
@@ -28,7 +39,66 @@ class TAnsichtTest : public QObject {
   FormatSettings format_ = FormatSettings::German();
   WindowPlaces places_;
 
+  ProgramSettings settings_;
+  std::unique_ptr<TempDir> dir_;
+
+  // Messages are recorded, never shown.
+  class RecordedMessages final : public MessageService {
+   public:
+    std::vector<std::string> shown;
+    MessageAnswer Show(MessageKind, const std::string& text, MessageButtons, const std::string&) override {
+      shown.push_back(text);
+      return MessageAnswer::kOk;
+    }
+  } messages_;
+
+  // Two printers: one with an A6 paper, one without.
+  class Printers final : public CardPrinterCatalogue {
+   public:
+    std::vector<std::string> PrinterNames() const override { return {"Buero", "Karten"}; }
+    std::vector<int> PaperCodes(const std::string& printer) const override {
+      return printer == "Karten" ? std::vector<int>{9, 70} : std::vector<int>{1, 9};
+    }
+    std::vector<std::string> PaperNames(const std::string& printer) const override {
+      return printer == "Karten" ? std::vector<std::string>{"A4", "A6"}
+                                 : std::vector<std::string>{"Letter", "A4"};
+    }
+  } printers_;
+
+  // Confirms every print job into a PDF file of the test's folder, and counts them.
+  int confirmed_ = 0;
+  bool confirm_ = true;
+  std::filesystem::path Pdf() const { return *dir_ / "druck.pdf"; }
+
   gui::DetailViewServices Services() { return {&document_, &lookups_, &format_, &places_}; }
+  gui::DetailViewServices PrintingServices() {
+    gui::DetailViewServices services{&document_, &lookups_, &format_, &places_, &settings_, &messages_,
+                                     &printers_};
+    services.confirm_print = [this](QPrinter& printer, QWidget*) {
+      ++confirmed_;
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(QString::fromStdString(Pdf().string()));
+      return confirm_;
+    };
+    return services;
+  }
+
+  // Saves a plain picture into the collection's picture folder.
+  void SavePicture(const char* name, QSize size, Qt::GlobalColor colour) {
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(colour);
+    QVERIFY(picture.save(QString::fromStdString((*dir_ / "Sammlung" / name).string()), "JPEG"));
+  }
+
+  // Runs `act` on the modal dialog that opens next.
+  template <typename Act>
+  static void OnNextModal(Act act) {
+    QTimer::singleShot(0, [act] {
+      QWidget* modal = QApplication::activeModalWidget();
+      QVERIFY(modal);
+      act(modal);
+    });
+  }
 
   static std::unique_ptr<TDaten> Coin() {
     auto owned = std::make_unique<TDaten>();
@@ -51,8 +121,17 @@ class TAnsichtTest : public QObject {
   }
 
  private slots:
+  void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+
   void init() {
+    dir_ = std::make_unique<TempDir>();
+    std::filesystem::create_directories(*dir_ / "Sammlung");
+    settings_ = ProgramSettings();
+    messages_.shown.clear();
+    confirmed_ = 0;
+    confirm_ = true;
     document_.Reset();
+    document_.SetFileName((*dir_ / "Sammlung.mvc").string());
     auto area = std::make_unique<TKategorie>();
     area->name = "Euro";
     area->SetNumberKind(2, 5);
@@ -127,14 +206,12 @@ class TAnsichtTest : public QObject {
   }
 
   void previewShrinksAPictureOfThePictureFolder() {
-    TempDir dir;
-    document_.SetFileName((dir / "Sammlung.mvc").string());
-    std::filesystem::create_directories(dir / "Sammlung");
+    TempDir& dir = *dir_;
     QImage picture(640, 320, QImage::Format_RGB32);
     picture.fill(Qt::darkYellow);
-    QVERIFY(picture.save(QString::fromStdString((dir / "Sammlung" / "adler.png").string())));
+    QVERIFY(picture.save(QString::fromStdString((dir / "Sammlung" / "adler.jpg").string()), "JPEG"));
     TAnsicht view(TAnsicht::Use::kTextEditor, Services());
-    view.SetPicturePaths("adler.png", "fehlt.png");
+    view.SetPicturePaths("adler.jpg", "fehlt.jpg");
     view.Fill(*Coin());
     QVERIFY(!view.Bild1->isHidden());
     QCOMPARE(view.Bild1->pixmap().size(), QSize(160, 80));
@@ -151,6 +228,179 @@ class TAnsichtTest : public QObject {
     view.reject();
     QCOMPARE(places_.WdLinksAnzeige, 70);
     QCOMPARE(places_.WdObenAnzeige, 80);
+  }
+
+  void hiddenPrintLabelsAndIcons() {
+    auto coin = Coin();
+    coin->case_ = 1;
+    coin->item = "12";
+    document_.Area(1)->certificate = true;
+    TAnsicht view(TAnsicht::Use::kDetailView, Services());
+    view.Fill(*coin);
+    view.show();
+    QVERIFY(view.AEtui->isVisible());
+    QVERIFY(!view.AZertifikat->isVisible());
+    QCOMPARE(view.AAEtui->text(), QStringLiteral("Vorhanden"));
+    QCOMPARE(view.AAZertifikat->text(), QStringLiteral("Nein"));
+    QCOMPARE(view.Inventarnr->text(), QStringLiteral("12"));
+    QVERIFY(view.AAEtui->isHidden() && view.Inventarnr->isHidden());
+    QVERIFY(view.ValueLabel("Wertsteigerung")->styleSheet().contains("red"));
+    coin->case_ = 0;
+    view.Fill(*coin);
+    QVERIFY(!view.AEtui->isVisible());
+  }
+
+  void pictureTogglesDriveTheViewsWindows() {
+    SavePicture("avers.jpg", QSize(300, 200), Qt::red);
+    TAnsicht view(TAnsicht::Use::kDetailView, Services());
+    view.SetPicturePaths("", "");
+    view.Fill(*Coin());
+    for (QPushButton* button : {view.ZeigeBild1, view.ZeigeBild2, view.ZeigeBildAlle, view.ZeigeBildKeins}) {
+      QVERIFY(!button->isEnabled());
+    }
+    view.SetPicturePaths("avers.jpg", "fehlt.jpg");
+    view.Fill(*Coin());
+    view.show();
+    QVERIFY(view.ZeigeBild1->isEnabled() && view.ZeigeBild2->isEnabled());
+    // The missing revers picture releases and disables its toggle.
+    view.ZeigeBild2->click();
+    QVERIFY(!view.ZeigeBild2->isChecked());
+    QVERIFY(!view.ZeigeBild2->isEnabled());
+    QVERIFY(!view.Bildfenster2().isVisible());
+    view.ZeigeBildAlle->click();
+    QVERIFY(view.ZeigeBild1->isChecked());
+    QVERIFY(view.Bildfenster1().isVisible());
+    QCOMPARE(view.Bildfenster1().windowTitle(), view.windowTitle());
+    QCOMPARE(view.Bildfenster1().OriginalSize(), QSize(300, 200));
+    view.ZeigeBildKeins->click();
+    QVERIFY(!view.ZeigeBild1->isChecked());
+    QVERIFY(!view.Bildfenster1().isVisible());
+    // A click on the preview toggles its window.
+    QTest::mouseClick(view.Bild1, Qt::LeftButton);
+    QVERIFY(view.ZeigeBild1->isChecked());
+    QVERIFY(view.Bildfenster1().isVisible());
+    // Filling again releases the toggles; closing the view closes its windows.
+    view.Fill(*Coin());
+    QVERIFY(!view.ZeigeBild1->isChecked() && view.ZeigeBild2->isEnabled());
+    view.Ok->click();
+    QVERIFY(!view.Bildfenster1().isVisible());
+  }
+
+  void picturesShowThemselvesWhenTheSettingsSaySo() {
+    SavePicture("avers.jpg", QSize(120, 100), Qt::red);
+    SavePicture("revers.jpg", QSize(120, 100), Qt::blue);
+    settings_.Graphik_Auto = PictureDisplay::kWithRecord;
+    TAnsicht view(TAnsicht::Use::kDetailView, PrintingServices());
+    view.SetPicturePaths("avers.jpg", "revers.jpg");
+    view.Fill(*Coin());
+    view.show();
+    QVERIFY(view.Bildfenster1().isVisible());
+    QVERIFY(view.Bildfenster2().isVisible());
+    QVERIFY(view.ZeigeBild1->isChecked() && view.ZeigeBild2->isChecked());
+    view.reject();
+    settings_.Graphik_Auto = PictureDisplay::kOnRequest;
+    TAnsicht quiet(TAnsicht::Use::kDetailView, PrintingServices());
+    quiet.SetPicturePaths("avers.jpg", "revers.jpg");
+    quiet.Fill(*Coin());
+    quiet.show();
+    QVERIFY(!quiet.Bildfenster1().isVisible());
+  }
+
+  void printsTheSheetThroughThePrintDialog() {
+    TAnsicht view(TAnsicht::Use::kDetailView, PrintingServices());
+    view.SetFileMenuEnabled(true);
+    auto coin = Coin();
+    view.Fill(*coin);
+    confirm_ = false;
+    view.DruckenOhneBild->click();
+    QCOMPARE(confirmed_, 1);
+    QVERIFY(!std::filesystem::exists(Pdf()));
+    confirm_ = true;
+    view.findChild<QAction*>("AnsichtmenuDateiDrucken")->trigger();
+    QCOMPARE(confirmed_, 2);
+    QCOMPARE(view.Printer().docName(), QStringLiteral("Korvex - 10 Euro (2002)"));
+    const auto words = ReadPdfWords(Pdf());
+    QVERIFY(!words.empty());
+    QCOMPARE(QString::fromStdString(words[0].text), QStringLiteral("10"));
+    QCOMPARE(FindWords(words, "Seite:").size(), std::size_t(1));
+    QCOMPARE(FindWords(words, "Herkunft").size(), std::size_t(1));
+  }
+
+  void cardSetUpChoosesPrinterAndPaperAndSwitchesCardsOff() {
+    TAnsicht view(TAnsicht::Use::kDetailView, PrintingServices());
+    view.SetFileMenuEnabled(true);
+    QVERIFY(!view.AnsichtKarteikartendrucken->isEnabled());
+    OnNextModal([](QWidget* modal) {
+      auto* dialog = qobject_cast<gui::TKarteidruckwahl*>(modal);
+      QVERIFY(dialog);
+      QCOMPARE(dialog->Drucker->currentRow(), 0);
+      // The first printer has no A6 paper: its first paper is preselected.
+      QCOMPARE(dialog->Papiergroessen->currentRow(), 0);
+      dialog->Drucker->setCurrentRow(1);
+      emit dialog->Drucker->itemClicked(dialog->Drucker->item(1));
+      QCOMPARE(dialog->Papiergroessen->count(), 2);
+      QCOMPARE(dialog->Papiergroessen->currentItem()->text(), QStringLiteral("A6"));
+      dialog->ButtonOK->click();
+    });
+    view.SetUpCards();
+    QCOMPARE(settings_.Printer_Kartei_Drucker, std::string("Karten"));
+    QCOMPARE(settings_.Printer_Kartei_Papiertyp, 70);
+    QVERIFY(view.AnsichtKarteikartendrucken->isEnabled());
+    // Opened again, the stored printer and paper are selected.
+    OnNextModal([](QWidget* modal) {
+      auto* dialog = qobject_cast<gui::TKarteidruckwahl*>(modal);
+      QVERIFY(dialog);
+      QCOMPARE(dialog->Drucker->currentItem()->text(), QStringLiteral("Karten"));
+      QCOMPARE(dialog->Papiergroessen->currentRow(), 1);
+      dialog->ButtonReset->click();
+    });
+    view.SetUpCards();
+    QVERIFY(settings_.Printer_Kartei_Drucker.empty());
+    QCOMPARE(settings_.Printer_Kartei_Papiertyp, 0);
+    QVERIFY(!view.AnsichtKarteikartendrucken->isEnabled());
+    QVERIFY(messages_.shown.empty());
+  }
+
+  void cardPrintLeavesThePrinterAsItWas() {
+    settings_.Printer_Kartei_Drucker = "Karten";
+    settings_.Printer_Kartei_Papiertyp = 70;
+    TAnsicht view(TAnsicht::Use::kDetailView, PrintingServices());
+    view.SetFileMenuEnabled(true);
+    QVERIFY(view.AnsichtKarteikartendrucken->isEnabled());
+    view.Fill(*Coin());
+    view.Printer().setPageOrientation(QPageLayout::Portrait);
+    view.Printer().setPageSize(QPageSize(QPageSize::A4));
+    const QPageLayout before = view.Printer().pageLayout();
+    confirm_ = false;
+    view.AnsichtKarteikartendrucken->trigger();
+    QCOMPARE(confirmed_, 1);
+    QVERIFY(view.Printer().pageLayout().isEquivalentTo(before));
+    QVERIFY(!std::filesystem::exists(Pdf()));
+    confirm_ = true;
+    view.PrintCard();
+    QCOMPARE(view.Printer().pageLayout().orientation(), QPageLayout::Portrait);
+    QCOMPARE(view.Printer().pageLayout().pageSize().id(), QPageSize::A4);
+    const auto words = ReadPdfWords(Pdf());
+    QCOMPARE(FindWords(words, "Bemerkungen,").size(), std::size_t(1));
+  }
+
+  void moneyFollowsTheLocalesCurrencyPosition() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    TAnsicht before(TAnsicht::Use::kDetailView, Services());
+    before.Fill(*Coin());
+    QCOMPARE(before.ValueLabel("Katalogwert")->text(), QStringLiteral("EUR 1.234,50"));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    TAnsicht after(TAnsicht::Use::kDetailView, Services());
+    after.Fill(*Coin());
+    QCOMPARE(after.ValueLabel("Katalogwert")->text(), QStringLiteral("1.234,50 EUR"));
+  }
+
+  void escapeClosesTheView() {
+    TAnsicht view(TAnsicht::Use::kDetailView, Services());
+    view.show();
+    QTest::keyClick(&view, Qt::Key_Escape);
+    QVERIFY(!view.isVisible());
+    QCOMPARE(view.result(), int(QDialog::Rejected));
   }
 };
 
