@@ -21,7 +21,7 @@ korvex_add_library(korvex_mainwindow_gui
     gui/thauptfensterexchange.cpp
     gui/tersatzfenster.cpp
     gui/tkategoriefenster.cpp
-  LIBS korvex_core Qt6::Widgets Qt6::PrintSupport
+  LIBS korvex_core korvex_online_gui Qt6::Widgets Qt6::PrintSupport
 )
 foreach(dialogs korvex_dialogs_gui korvex_areadefinition_gui)
   if(TARGET ${dialogs})

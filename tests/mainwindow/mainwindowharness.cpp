@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QUrl>
 
 #include "mainwindow/gui/statuszeile.h"
 #include "mainwindow/samplecollection.h"
@@ -26,6 +27,11 @@ THauptfenster& MainWindowHarness::Start(std::vector<std::string> arguments) {
   services.dialogs = &dialogs;
   services.settings_store = store_.get();
   services.arguments = std::move(arguments);
+  if (!real_update_check) services.check_for_updates = [this](bool manual) { update_checks.push_back(manual); };
+  services.open_url = [this](const QUrl& url) {
+    opened_urls.push_back(url.toString());
+    return browser_starts;
+  };
   window_ = std::make_unique<THauptfenster>(std::move(services));
   window_->show();
   window_->FirstActivation();

@@ -42,6 +42,13 @@ class MainWindowHarness {
   ScriptedDialogs dialogs;
   // Set before Start(): the window asks for passwords with its own dialog instead of `passwords`.
   bool real_password_prompt = false;
+  // Update checks the window started (true: manual) instead of asking the web service, and the
+  // addresses it opened (the browser answers `browser_starts`). Set `real_update_check` before
+  // Start() to let the window run its real check.
+  std::vector<bool> update_checks;
+  std::vector<QString> opened_urls;
+  bool browser_starts = true;
+  bool real_update_check = false;
 
  private:
   TempDir dir_;

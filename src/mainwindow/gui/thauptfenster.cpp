@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QMenu>
 #include <QStatusTipEvent>
@@ -24,6 +25,7 @@
 #include "mainwindow/statuslayout.h"
 #include "mainwindow/windowtitle.h"
 #include "model/codepage.h"
+#include "online/gui/updatechecker.h"
 #include "platform/datafolders.h"
 #include "platform/settingsstore.h"
 #include "dialogs/gui/guipasswordprompt.h"
@@ -41,7 +43,7 @@ const QSet<QString>& CommandsWithoutDialog() {
       "MenuBearbeitenEinfuegen", "SpeedNeu", "SpeedAendern", "SpeedLoeschen", "SpeedAusschneiden",
       "SpeedKopieren", "SpeedEinfuegen", "DatenPopUpNeu", "DatenPopUpAendern", "DatenPopUpLoeschen",
       "MenuAnsichtOeffnen", "DatenPopUpOeffnen", "MenuDateiDrucken", "SpeedDruck",
-      "MenuAnsichtGesamt", "SpeedGesamt", "MenuOnlineCheckUpdates", "MenuExtrasSuchen",
+      "MenuAnsichtGesamt", "SpeedGesamt", "MenuExtrasSuchen",
       "MenuExtrasWeitersuchen", "SpeedSuchen", "SpeedSuchenWeiter", "MenuExtrasFilterDefinieren",
       "SpeedFilterFrei", "MenuAnsichtSortierung", "SpeedSortierung", "MenuAnsichtFelder",
       "MenuHilfeHilfethemen"};
@@ -114,6 +116,15 @@ void THauptfenster::CreateServices() {
   if (!services_.dialogs) {
     own_dialogs_ = std::make_unique<QtMainWindowDialogs>(*services_.messages, this);
     services_.dialogs = own_dialogs_.get();
+  }
+  if (!services_.open_url) services_.open_url = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+  if (!services_.check_for_updates) {
+    update_checker_ = std::make_unique<UpdateChecker>(UpdateCheckHost{
+        this, services_.messages, &settings_, services_.settings_store,
+        [this](const QString& text) { statuszeile_->SetPanelText(0, text); }, services_.open_url});
+    services_.check_for_updates = [checker = update_checker_.get()](bool manual) {
+      manual ? checker->CheckManually() : checker->CheckAutomatically();
+    };
   }
 }
 
