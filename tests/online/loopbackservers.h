@@ -47,7 +47,7 @@ class LoopbackService {
   // "https://127.0.0.1:PORT/webservices/programmservices"
   std::string Address() const;
   uint16_t port() const { return port_; }
-  // The result text of the next calls; "FAULT:text" answers with a fault, "SLEEP:seconds" late.
+  // The result text of the next calls; "FAULT:text" answers with a fault, "SLEEP:seconds:text" late.
   void SetAnswer(const std::string& text) const;
   // One line of JSON per call received so far: the four parameters and the SOAP action.
   std::vector<std::string> Calls() const;

@@ -8,7 +8,7 @@ given on the command line.
 The answer is read from a file on every call, so one server serves many test cases:
 - the file's text is returned as the operation's result;
 - a text beginning with "FAULT:" makes the call end in a SOAP fault with the rest as its message;
-- a text beginning with "SLEEP:" waits that many seconds before answering "{}".
+- "SLEEP:seconds:text" waits that many seconds before answering the text.
 Every call appends the four parameters, one line of JSON, to the calls file.
 
 Once it listens, the server writes its port number into the port file.
@@ -41,8 +41,8 @@ class ProgrammServicesService(ServiceBase):
         if text.startswith("FAULT:"):
             raise Fault(faultcode="Server", faultstring=text[len("FAULT:"):])
         if text.startswith("SLEEP:"):
-            time.sleep(float(text[len("SLEEP:"):]))
-            return "{}"
+            seconds, _, text = text[len("SLEEP:"):].partition(":")
+            time.sleep(float(seconds))
         return text
 
 

@@ -124,7 +124,7 @@ TEST_F(ProgramServicesTest, ServerThatNeverAnswersEndsInTheTimeout) {
     EXPECT_NE(std::string(error.what()).find("timed out"), std::string::npos) << error.what();
   }
   // A service that takes longer than the whole request may last ends the same way.
-  service_->SetAnswer("SLEEP:5");
+  service_->SetAnswer(R"(SLEEP:5:{"Version":"3.1.3"})");
   const UpdateCheckResult late = Check(service_->Address(), settings);
   EXPECT_EQ(late.kind, UpdateCheckResult::Kind::kFailure);
   EXPECT_NE(late.failure_reason.find("timed out"), std::string::npos) << late.failure_reason;

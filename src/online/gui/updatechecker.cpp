@@ -50,7 +50,9 @@ class UpdateChecker::Session final : public QObject {
 
 UpdateChecker::UpdateChecker(UpdateCheckHost host, QObject* parent) : QObject(parent), host_(std::move(host)) {}
 
-UpdateChecker::~UpdateChecker() {
+UpdateChecker::~UpdateChecker() { StopChecks(); }
+
+void UpdateChecker::StopChecks() {
   for (const QPointer<TOnlineServicesThread>& thread : threads_) {
     if (thread) thread->Stop();
   }
@@ -60,6 +62,7 @@ UpdateChecker::~UpdateChecker() {
   for (const QPointer<TOnlineServicesThread>& thread : threads_) {
     if (thread && thread->wait(kStopWaitMilliseconds)) delete thread;
   }
+  std::erase_if(threads_, [](const QPointer<TOnlineServicesThread>& thread) { return !thread; });
 }
 
 void UpdateChecker::CheckManually() { Start(true); }

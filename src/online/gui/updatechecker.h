@@ -47,6 +47,10 @@ class UpdateChecker final : public QObject {
   // The check after the first activation when `OnlineAutoCheckUpdates` is ticked.
   void CheckAutomatically();
 
+  // Stops the running checks and waits (a few seconds at most) until their workers have ended;
+  // none of them notifies the window any more. Closing the window does this.
+  void StopChecks();
+
   int RunningChecks() const;
 
  signals:
