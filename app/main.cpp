@@ -1,5 +1,7 @@
 // The GUI entry point: the application titled "Korvex" with its main window.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -49,6 +51,11 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Korvex"));
   QApplication::setApplicationDisplayName(QStringLiteral("Korvex"));
   QApplication::setOrganizationName(QStringLiteral("Varlow"));
+  // The interface is German whatever the machine's language: standard buttons read "Ja", "Nein".
+  QTranslator qt_german;
+  if (qt_german.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qt_german);
+  }
 
   korvex::MainWindowServices services;
   const QStringList arguments = QApplication::arguments();

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -29,6 +30,8 @@ pid_t Spawn(const std::vector<std::string>& arguments, const fs::path& output) {
   const pid_t pid = fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {
+    // A test that crashes must not leave its servers behind.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
     const int out = open(output.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
     if (out >= 0) {
       dup2(out, STDOUT_FILENO);
