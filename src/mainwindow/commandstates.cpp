@@ -24,7 +24,6 @@ void SetFilterButtons(CommandStates& states, bool enabled) {
 
 const std::vector<std::string_view>& CommandsWithoutWindow() {
   static const std::vector<std::string_view> names = {
-      "MenuOnlineCheckUpdates",
       "MenuHilfeHilfethemen"};
   return names;
 }

@@ -5,7 +5,7 @@
 namespace korvex {
 
 enum class MessageKind { kError, kWarning, kInformation, kQuestion };
-enum class MessageButtons { kOk, kOkCancel, kYesNo, kYesNoCancel, kAbortRetryIgnore, kRetryCancel };
+enum class MessageButtons { kOk, kCancel, kOkCancel, kYesNo, kYesNoCancel, kAbortRetryIgnore, kRetryCancel };
 enum class MessageAnswer { kOk, kCancel, kYes, kNo, kAbort, kRetry, kIgnore };
 
 // Every modal message and question of the program goes through this interface: the window shows

@@ -146,10 +146,14 @@ void MainWindowCommands::BuildMenuBar() {
   online->addAction(Add("MenuOnlineInternet", "Internet-Serviceseite laden"));
   online->addAction(Add("MenuOnlineCheckUpdates", "Auf Updates überprüfen"));
   online->addAction(Add("MenuOnlineFAQ", "Häufig gestellte Fragen"));
+  online->addAction(Add("MenuOnlineForum", "Hilfe- und Diskussionsforum"));
+  Action("MenuOnlineForum")->setVisible(false);
 
   QMenu* hilfe = AddMenu("MenuHilfe", "&Hilfe");
   hilfe->addAction(Add("MenuHilfeHilfethemen", "&Hilfethemen", QKeySequence(Qt::Key_F1)));
   hilfe->addAction(Add("MenuHilfeFAQ", "&Online-FAQ (Häufig gestellte Fragen)"));
+  hilfe->addAction(Add("MenuHilfeForum", "Hilfe- und Diskussionsforum"));
+  Action("MenuHilfeForum")->setVisible(false);
   hilfe->addSeparator();
   hilfe->addAction(Add("MenuHilfeUeber", "&Informationen..."));
 }

@@ -19,6 +19,7 @@ QMessageBox::Icon IconOf(MessageKind kind) {
 QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons) {
   switch (buttons) {
     case MessageButtons::kOk: return QMessageBox::Ok;
+    case MessageButtons::kCancel: return QMessageBox::Cancel;
     case MessageButtons::kOkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageButtons::kYesNo: return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::kYesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;

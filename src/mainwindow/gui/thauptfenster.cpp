@@ -4,6 +4,8 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
 #include <QMenu>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -27,6 +29,8 @@
 #include "mainwindow/statuslayout.h"
 #include "mainwindow/uniformlayout.h"
 #include "mainwindow/windowtitle.h"
+#include "model/codepage.h"
+#include "online/gui/updatechecker.h"
 #include "platform/datafolders.h"
 #include "platform/settingsstore.h"
 #include "platform/widetext.h"
@@ -116,6 +120,15 @@ void THauptfenster::CreateServices() {
   if (!services_.dialogs) {
     own_dialogs_ = std::make_unique<QtMainWindowDialogs>(*services_.messages, this);
     services_.dialogs = own_dialogs_.get();
+  }
+  if (!services_.open_url) services_.open_url = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+  if (!services_.check_for_updates) {
+    update_checker_ = std::make_unique<UpdateChecker>(UpdateCheckHost{
+        this, services_.messages, &settings_, services_.settings_store,
+        [this](const QString& text) { statuszeile_->SetPanelText(0, text); }, services_.open_url});
+    services_.check_for_updates = [checker = update_checker_.get()](bool manual) {
+      manual ? checker->CheckManually() : checker->CheckAutomatically();
+    };
   }
 }
 

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QSet>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,7 @@ class QAction;
 class QIcon;
 class QMenu;
 class QToolBar;
+class QUrl;
 
 namespace korvex::gui {
 class TFensterEingabeFenster;
@@ -45,6 +47,7 @@ class RecordCommands;
 class SettingsStore;
 class TDatenbereich;
 class TStatuszeile;
+class UpdateChecker;
 
 // What the main window works with besides its own controls. Anything left empty is created by
 // the window itself (message boxes, the platform's file dialogs, the real dialogs); tests pass
@@ -59,6 +62,11 @@ struct MainWindowServices {
   // The command-line arguments after the program name (UTF-8); joined with blanks they name the
   // collection to open.
   std::vector<std::string> arguments;
+  // Starts an update check (manual: from the menu, with the wait window and message boxes); empty
+  // means the real check against the program-services web service.
+  std::function<void(bool manual)> check_for_updates;
+  // Opens a web address in the browser, false on failure; empty means the desktop's handler.
+  std::function<bool(const QUrl&)> open_url;
 };
 
 // The application's main window `THauptfenster`. It owns the one collection document from start
@@ -285,6 +293,8 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   bool needs_resort_ = false;
   std::string filter_suffix_;
   QPoint last_mouse_;
+  // Last, so that it goes first: running checks are stopped while the window is still whole.
+  std::unique_ptr<UpdateChecker> update_checker_;
 };
 
 }  // namespace korvex

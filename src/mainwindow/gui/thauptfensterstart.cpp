@@ -25,6 +25,7 @@
 #include "model/codepage.h"
 #include "model/fieldcatalogue.h"
 #include "model/paths.h"
+#include "online/weblinks.h"
 #include "platform/datafolders.h"
 #include "platform/messages.h"
 #include "platform/settingsstore.h"
@@ -104,6 +105,7 @@ void THauptfenster::FirstActivation() {
 
   ReadWindowPlaces(*services_.settings_store, places_);
   BuildToolsMenu();
+  if (settings_.Online_Update_Check) services_.check_for_updates(false);
   EveryActivation();
 }
 
@@ -362,13 +364,17 @@ void THauptfenster::MenuExtrasHilfsDBClick() {
 }
 
 void THauptfenster::ConnectOnlineCommands() {
+  connect(Action("MenuOnlineCheckUpdates"), &QAction::triggered, this, [this] { services_.check_for_updates(true); });
   // Failures to open a page or the mail program are ignored without a message.
-  const auto open_page = [this](const QString& page) {
-    QDesktopServices::openUrl(QUrl(FromWin1252(settings_.URL) + page));
-  };
-  connect(Action("MenuOnlineInternet"), &QAction::triggered, this, [open_page] { open_page({}); });
-  connect(Action("MenuOnlineFAQ"), &QAction::triggered, this, [open_page] { open_page("/faq_korvex.htm"); });
-  connect(Action("MenuHilfeFAQ"), &QAction::triggered, this, [open_page] { open_page("/faq_korvex.htm"); });
+  const auto open_page = [this](const std::string& address) { services_.open_url(QUrl(FromWin1252(address))); };
+  connect(Action("MenuOnlineInternet"), &QAction::triggered, this,
+          [this, open_page] { open_page(ServicePageAddress(settings_.URL)); });
+  for (const char* faq : {"MenuOnlineFAQ", "MenuHilfeFAQ"}) {
+    connect(Action(faq), &QAction::triggered, this, [this, open_page] { open_page(FaqAddress(settings_.URL)); });
+  }
+  for (const char* forum : {"MenuOnlineForum", "MenuHilfeForum"}) {
+    connect(Action(forum), &QAction::triggered, this, [open_page] { open_page(ForumAddress()); });
+  }
   const auto mail = [](const QString& subject) {
     QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:korvex@promarbel.de?subject=") +
                                    QUrl::toPercentEncoding(subject)));

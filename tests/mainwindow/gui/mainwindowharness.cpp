@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QUrl>
 
 #include "mainwindow/gui/samplecollection.h"
 #include "mainwindow/gui/statuszeile.h"
@@ -27,6 +28,11 @@ THauptfenster& MainWindowHarness::Start(std::vector<std::string> arguments) {
   services.settings_store = store_.get();
   services.printers = printers;
   services.arguments = std::move(arguments);
+  if (!real_update_check) services.check_for_updates = [this](bool manual) { update_checks.push_back(manual); };
+  services.open_url = [this](const QUrl& url) {
+    opened_urls.push_back(url.toString());
+    return browser_starts;
+  };
   window_ = std::make_unique<THauptfenster>(std::move(services));
   window_->show();
   window_->FirstActivation();

@@ -44,6 +44,13 @@ class MainWindowHarness {
   bool real_password_prompt = false;
   // Set before Start(): where printouts go instead of the system's printers.
   PrinterChoice* printers = nullptr;
+  // Update checks the window started (true: manual) instead of asking the web service, and the
+  // addresses it opened (the browser answers `browser_starts`). Set `real_update_check` before
+  // Start() to let the window run its real check.
+  std::vector<bool> update_checks;
+  std::vector<QString> opened_urls;
+  bool browser_starts = true;
+  bool real_update_check = false;
 
  private:
   TempDir dir_;
