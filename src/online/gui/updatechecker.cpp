@@ -2,7 +2,7 @@
 
 #include <QThread>
 
-#include "dialogs/gui/waitwindow.h"
+#include "mainwindow/gui/waitwindow.h"
 #include "dialogs/programsettings.h"
 #include "model/codepage.h"
 #include "online/gui/tonlineservicesthread.h"

@@ -10,7 +10,7 @@
 
 #include "common/scriptedmessages.h"
 #include "common/tempdir.h"
-#include "dialogs/gui/waitwindow.h"
+#include "mainwindow/gui/waitwindow.h"
 #include "dialogs/programsettings.h"
 #include "online/gui/updatechecker.h"
 #include "online/loopbackservers.h"
