@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "model/codepage.h"
+#include "platform/widetext.h"
 
 namespace korvex {
 
@@ -106,6 +107,6 @@ void PrintCanvas::VerticalLine(int x, int y1, int y2) { painter_.drawLine(QLineF
 
 std::string VersionFooter(const std::string& name) { return std::string(kVersionLine) + ": " + name; }
 
-QString PrintText(const std::string& win1252) { return QString::fromStdString(Win1252ToUtf8(win1252)); }
+QString PrintText(const std::string& win1252) { return FromWin1252(win1252); }
 
 }  // namespace korvex

@@ -4,13 +4,9 @@
 
 #include "model/codepage.h"
 #include "reports/gui/tbildfenster.h"
+#include "platform/widetext.h"
 
 namespace korvex {
-namespace {
-
-QString FromWin1252(const std::string& text) { return QString::fromStdString(Win1252ToUtf8(text)); }
-
-}  // namespace
 
 ListModePictures::ListModePictures(QWidget& main_window, const ProgramSettings& settings,
                                    WindowPlaces& places)

@@ -4,6 +4,7 @@
 #include "online/httpstransport.h"
 #include "online/programservicesclient.h"
 #include "online/updatecheck.h"
+#include "platform/widetext.h"
 
 namespace korvex {
 
@@ -27,7 +28,7 @@ void TOnlineServicesThread::run() {
   Message = result.message;
   Answer = result.answer;
   if (stop_) return;
-  const QString message = QString::fromStdString(Win1252ToUtf8(Message));
+  const QString message = FromWin1252(Message);
   switch (result.kind) {
     case UpdateCheckResult::Kind::kNewVersion: emit NewVersionFound(Answer); break;
     case UpdateCheckResult::Kind::kUpToDate: emit UpToDate(message); break;

@@ -9,6 +9,7 @@
 #include "online/serviceconnection.h"
 #include "online/updatecheck.h"
 #include "platform/messages.h"
+#include "platform/widetext.h"
 
 namespace korvex {
 namespace {
@@ -20,7 +21,6 @@ constexpr const char* kAutomaticNoConnection = "Keine Verbindung zum Updateserve
 // How long closing the window waits for a stopped worker; libcurl notices the stop within a second.
 constexpr unsigned long kStopWaitMilliseconds = 5000;
 
-QString FromWin1252(const std::string& text) { return QString::fromStdString(Win1252ToUtf8(text)); }
 
 }  // namespace
 
