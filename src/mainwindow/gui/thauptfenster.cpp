@@ -25,6 +25,7 @@
 #include "mainwindow/gui/recordcommands.h"
 #include "mainwindow/gui/statuszeile.h"
 #include "mainwindow/gui/toolbaricons.h"
+#include "mainwindow/gui/waitwindow.h"
 #include "mainwindow/sorting.h"
 #include "mainwindow/statuslayout.h"
 #include "mainwindow/uniformlayout.h"
@@ -125,7 +126,8 @@ void THauptfenster::CreateServices() {
   if (!services_.check_for_updates) {
     update_checker_ = std::make_unique<UpdateChecker>(UpdateCheckHost{
         this, services_.messages, &settings_, services_.settings_store,
-        [this](const QString& text) { statuszeile_->SetPanelText(0, text); }, services_.open_url});
+        [this](const QString& text) { statuszeile_->SetPanelText(0, text); }, services_.open_url,
+        &gui::TWaitwindow::Open});
     services_.check_for_updates = [checker = update_checker_.get()](bool manual) {
       manual ? checker->CheckManually() : checker->CheckAutomatically();
     };

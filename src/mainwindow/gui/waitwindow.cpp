@@ -30,6 +30,12 @@ TWaitwindow::TWaitwindow(QWidget* parent)
   adjustSize();
 }
 
+TWaitwindow* TWaitwindow::Open(QWidget* parent) {
+  auto* wait = new TWaitwindow(parent);
+  wait->Start();
+  return wait;
+}
+
 void TWaitwindow::Start() {
   show();
   autoFortschritt->start();

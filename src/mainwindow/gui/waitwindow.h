@@ -30,6 +30,8 @@ class TWaitwindow : public QWidget {
 
   // Shows the window and switches the timer on.
   void Start();
+  // A new wait window over `parent`, already started.
+  static TWaitwindow* Open(QWidget* parent);
 
   QProgressBar* Fortschritt = nullptr;
   QTimer* autoFortschritt = nullptr;

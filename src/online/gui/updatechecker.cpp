@@ -1,8 +1,8 @@
 #include "online/gui/updatechecker.h"
 
 #include <QThread>
+#include <QWidget>
 
-#include "mainwindow/gui/waitwindow.h"
 #include "dialogs/programsettings.h"
 #include "model/codepage.h"
 #include "online/gui/tonlineservicesthread.h"
@@ -32,9 +32,8 @@ class UpdateChecker::Session final : public QObject {
   ~Session() override { CloseWaitWindow(); }
 
   bool manual() const { return manual_; }
-  void ShowWaitWindow(QWidget* window) {
-    wait_ = new gui::TWaitwindow(window);
-    wait_->Start();
+  void ShowWaitWindow(const UpdateCheckHost& host) {
+    if (host.open_wait_window) wait_ = host.open_wait_window(host.window);
   }
   void CloseWaitWindow() {
     if (!wait_) return;
@@ -45,7 +44,7 @@ class UpdateChecker::Session final : public QObject {
 
  private:
   bool manual_;
-  QPointer<gui::TWaitwindow> wait_;
+  QPointer<QWidget> wait_;
 };
 
 UpdateChecker::UpdateChecker(UpdateCheckHost host, QObject* parent) : QObject(parent), host_(std::move(host)) {}
@@ -77,7 +76,7 @@ int UpdateChecker::RunningChecks() const {
 
 void UpdateChecker::Start(bool manual) {
   auto* session = new Session(manual, this);
-  if (manual) session->ShowWaitWindow(host_.window);
+  if (manual) session->ShowWaitWindow(host_);
 
   // No parent: the worker frees itself when done, also after the window has gone.
   auto* thread = new TOnlineServicesThread(ServiceConnectionFor(*host_.settings, *host_.store));

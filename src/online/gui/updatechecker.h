@@ -28,6 +28,9 @@ struct UpdateCheckHost {
   std::function<void(const QString&)> show_message;
   // Opens an address in the browser; false when that failed.
   std::function<bool(const QUrl&)> open_url;
+  // Shows the wait window of a manual check over `window` and returns it; the check closes and
+  // deletes it when the answer is in. The window belongs to the main window's library.
+  std::function<QWidget*(QWidget* window)> open_wait_window;
 };
 
 // Starts update checks and carries out their notifications on the user-interface thread: the

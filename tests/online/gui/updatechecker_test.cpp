@@ -106,6 +106,7 @@ class UpdateCheckerTest : public QObject {
       opened_.push_back(url.toString());
       return browser_starts_;
     };
+    host.open_wait_window = &gui::TWaitwindow::Open;
     checker_ = std::make_unique<UpdateChecker>(host);
   }
 
