@@ -1,11 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <string>
 
 namespace korvex {
 
-enum class FileReadStatus { kRead, kCannotOpen, kReadFailed };
+enum class FileReadStatus { kRead, kCannotOpen, kReadFailed, kTooLarge };
 
 // A whole file read into memory. After a read error `bytes` holds what came before it.
 struct FileBytes {
@@ -16,6 +18,8 @@ struct FileBytes {
 };
 
 // Reads the whole file at `path` as it is on disk. Every reader of a whole file goes through this.
-FileBytes ReadWholeFile(const std::filesystem::path& path);
+// A file longer than `max_size` is not read at all (`kTooLarge`, no bytes).
+FileBytes ReadWholeFile(const std::filesystem::path& path,
+                        std::uintmax_t max_size = std::numeric_limits<std::uintmax_t>::max());
 
 }  // namespace korvex

@@ -4,12 +4,12 @@
 #include <QImageReader>
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <map>
 #include <vector>
 
 #include "model/codepage.h"
 #include "model/paths.h"
+#include "platform/filebytes.h"
 #include "reports/bitmapdecoder.h"
 #include "reports/jpegdecoder.h"
 #include "reports/pcxreader.h"
@@ -44,19 +44,23 @@ const char* QtFormatFor(const std::string& extension) {
 
 std::string Quoted(const std::string& path) { return "„" + Win1252ToUtf8(path) + "“"; }
 
-Bytes ReadFile(const std::string& path) {
-  std::ifstream file(NativePath(path), std::ios::binary | std::ios::ate);
-  if (!file) throw EPictureError("Die Bilddatei " + Quoted(path) + " wurde nicht gefunden.");
-  const std::streamoff size = file.tellg();
-  if (size < 0 || static_cast<std::uintmax_t>(size) > kMaxFileSize) {
-    throw EPictureError("Die Bilddatei " + Quoted(path) + " ist zu groß.");
+FileBytes ReadFile(const std::string& path) {
+  FileBytes file = ReadWholeFile(NativePath(path), kMaxFileSize);
+  switch (file.status) {
+    case FileReadStatus::kRead:
+      return file;
+    case FileReadStatus::kCannotOpen:
+      throw EPictureError("Die Bilddatei " + Quoted(path) + " wurde nicht gefunden.");
+    case FileReadStatus::kTooLarge:
+      throw EPictureError("Die Bilddatei " + Quoted(path) + " ist zu groß.");
+    case FileReadStatus::kReadFailed:
+      break;
   }
-  Bytes bytes(static_cast<std::size_t>(size));
-  file.seekg(0);
-  if (!file.read(reinterpret_cast<char*>(bytes.data()), size)) {
-    throw EPictureError("Die Bilddatei " + Quoted(path) + " kann nicht gelesen werden.");
-  }
-  return bytes;
+  throw EPictureError("Die Bilddatei " + Quoted(path) + " kann nicht gelesen werden.");
+}
+
+ByteView View(const std::string& bytes) {
+  return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
 }
 
 LoadedPicture Whole(QImage image) {
@@ -107,7 +111,7 @@ std::optional<LoadedPicture> LoadPicture(const std::string& name, const std::str
                                          QSize target) {
   if (name.empty() || name == ".") return std::nullopt;
   const std::string path = ResolvePicturePath(name, picture_folder);
-  return DecodePicture(ReadFile(path), path, target);
+  return DecodePicture(View(ReadFile(path).bytes), path, target);
 }
 
 LoadedPicture DecodePicture(ByteView bytes, const std::string& name, QSize target) {
