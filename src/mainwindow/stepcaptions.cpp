@@ -29,12 +29,11 @@ std::string ItemText(const char* item, const std::string& caption) {
 }  // namespace
 
 std::string CoinStepName(const TDaten& coin) {
-  const std::string value = Joined({Trimmed(coin.numeral), Trimmed(coin.currency)}, " ");
+  std::string value = Joined({Trimmed(coin.numeral), Trimmed(coin.currency)}, " ");
+  if (value.empty()) value = "Nr. " + Trimmed(coin.item);
   const std::string motive = Trimmed(coin.av_motive).empty() ? Trimmed(coin.rv_motive) : Trimmed(coin.av_motive);
   const std::string details = Joined({Trimmed(coin.year), motive}, ", ");
-  if (value.empty() && details.empty()) return "Nr. " + Trimmed(coin.item);
-  if (details.empty()) return value;
-  return Joined({value, "(" + details + ")"}, " ");
+  return details.empty() ? value : value + " (" + details + ")";
 }
 
 std::string CoinStepCaption(CoinStep step, const TDaten& coin) {

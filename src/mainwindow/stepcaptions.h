@@ -8,7 +8,8 @@
 namespace korvex {
 
 // A coin as a step names it: nominal and currency, then year and motive in brackets
-// ("5 Mark (1936, Olympia)"); the inventory number for a coin without any of them.
+// ("5 Mark (1936, Olympia)"); the inventory number stands for a missing nominal and currency
+// ("Nr. 3 (1930)").
 std::string CoinStepName(const TDaten& coin);
 
 enum class CoinStep { kNew, kChange, kDelete, kCut, kQuickPrice };

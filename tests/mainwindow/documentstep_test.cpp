@@ -323,6 +323,8 @@ TEST(StepCaptionsTest, CoinsAreNamedByValueYearAndMotive) {
   TDaten bare;
   bare.item = "17";
   EXPECT_EQ(CoinStepCaption(CoinStep::kQuickPrice, bare), W("Preisänderung von Nr. 17"));
+  bare.year = "1930";
+  EXPECT_EQ(CoinStepCaption(CoinStep::kCut, bare), "Ausschneiden von Nr. 17 (1930)");
   EXPECT_EQ(PasteStepCaption(1), W("Einfügen von 1 Münze"));
   EXPECT_EQ(PasteStepCaption(3), W("Einfügen von 3 Münzen"));
 }
