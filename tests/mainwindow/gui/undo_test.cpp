@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include "dialogs/gui/tfenstereingabefenster.h"
+#include "mainwindow/gridcolumns.h"
 #include "mainwindow/gui/datenbereich.h"
 #include "mainwindow/gui/mainwindowcommands.h"
 #include "mainwindow/gui/mainwindowharness.h"
@@ -55,6 +56,7 @@ class UndoWindowTest : public QObject {
   void ChangeAndDeleteAreStepsOfTheirOwn();
   void SaveThenUndoMarksTheDocumentChanged();
   void OpeningClearsTheHistoryAndReadOnlyHasNone();
+  void ColumnMoveAndWidthDragAreSteps();
 
  private:
   // A started window on the sample collection showing area 1 ("1", "2", "3").
@@ -190,6 +192,40 @@ void UndoWindowTest::OpeningClearsTheHistoryAndReadOnlyHasNone() {
   harness.messages.Answer(MessageAnswer::kNo);
   Trigger(window, "MenuDateiNeu");
   QCOMPARE(window.History().StepCount(), 0);
+}
+
+void UndoWindowTest::ColumnMoveAndWidthDragAreSteps() {
+  MainWindowHarness harness;
+  THauptfenster& window = Start(harness);
+  const std::vector<TZelle> start = ViewColumns(window.Document());
+  TDatenbereich* grid = window.Datenbereich();
+  emit grid->ColumnMoved(0, 2);
+  const std::vector<TZelle> moved = ViewColumns(window.Document());
+  QCOMPARE(moved[2].type, start[0].type);
+  QCOMPARE(window.Action("MenuBearbeitenRueckgaengig")->text(),
+           QString::fromUtf8("&Rückgängig: Verschieben einer Spalte"));
+
+  // A drag reports every width on its way; letting go ends one step.
+  emit grid->ColumnResized(1, 150);
+  emit grid->ColumnResized(1, 170);
+  grid->setColumnWidth(1, 170);
+  emit grid->WidthDragFinished();
+  QCOMPARE(ViewColumns(window.Document())[1].width, 170);
+  QCOMPARE(window.History().StepCount(), 2);
+  QCOMPARE(window.Action("MenuBearbeitenRueckgaengig")->text(), QString::fromUtf8("&Rückgängig: Spaltenbreite"));
+
+  // A width change without the release (a double click on the divider) is finished by the undo.
+  emit grid->ColumnResized(3, 33);
+  PressKeys(window, Qt::Key_Z);
+  QCOMPARE(window.History().StepCount(), 3);
+  QCOMPARE(ViewColumns(window.Document())[3].width, moved[3].width);
+  QCOMPARE(ViewColumns(window.Document())[1].width, 170);
+  PressKeys(window, Qt::Key_Z);
+  PressKeys(window, Qt::Key_Z);
+  QVERIFY(ViewColumns(window.Document()) == start);
+  QCOMPARE(grid->columnWidth(1), start[1].width);
+  PressKeys(window, Qt::Key_Y);
+  QVERIFY(ViewColumns(window.Document()) == moved);
 }
 
 }  // namespace korvex::test
