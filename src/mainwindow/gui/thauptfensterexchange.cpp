@@ -4,13 +4,13 @@
 
 #include "files/textexport.h"
 #include "files/textimport.h"
-#include "mainwindow/stepcaptions.h"
 #include "mainwindow/gui/datenbereich.h"
 #include "mainwindow/gui/filedialogs.h"
 #include "mainwindow/gui/mainwindowdialogs.h"
 #include "mainwindow/gui/thauptfenster.h"
 #include "mainwindow/savefilename.h"
 #include "mainwindow/sorting.h"
+#include "mainwindow/stepcaptions.h"
 #include "model/codepage.h"
 #include "platform/datafolders.h"
 

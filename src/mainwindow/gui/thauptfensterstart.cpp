@@ -13,7 +13,6 @@
 
 #include "dialogs/currencyconversion.h"
 #include "dialogs/dateformat.h"
-#include "mainwindow/stepcaptions.h"
 #include "mainwindow/discarddecision.h"
 #include "mainwindow/examplecollection.h"
 #include "mainwindow/gui/datenbereich.h"
@@ -22,6 +21,7 @@
 #include "mainwindow/gui/mainwindowdialogs.h"
 #include "mainwindow/gui/statuszeile.h"
 #include "mainwindow/gui/thauptfenster.h"
+#include "mainwindow/stepcaptions.h"
 #include "mainwindow/toolbarlayout.h"
 #include "model/codepage.h"
 #include "model/fieldcatalogue.h"
