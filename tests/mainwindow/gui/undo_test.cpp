@@ -16,6 +16,7 @@
 #include "mainwindow/gui/datenbereich.h"
 #include "mainwindow/gui/mainwindowcommands.h"
 #include "mainwindow/gui/mainwindowharness.h"
+#include "mainwindow/gui/tpreisfenster.h"
 
 namespace korvex::test {
 namespace {
@@ -57,6 +58,7 @@ class UndoWindowTest : public QObject {
   void SaveThenUndoMarksTheDocumentChanged();
   void OpeningClearsTheHistoryAndReadOnlyHasNone();
   void ColumnMoveAndWidthDragAreSteps();
+  void EachPassOfTheQuickPriceChangeIsAStep();
 
  private:
   // A started window on the sample collection showing area 1 ("1", "2", "3").
@@ -226,6 +228,33 @@ void UndoWindowTest::ColumnMoveAndWidthDragAreSteps() {
   QCOMPARE(grid->columnWidth(1), start[1].width);
   PressKeys(window, Qt::Key_Y);
   QVERIFY(ViewColumns(window.Document()) == moved);
+}
+
+void UndoWindowTest::EachPassOfTheQuickPriceChangeIsAStep() {
+  MainWindowHarness harness;
+  THauptfenster& window = Start(harness);
+  const QStringList start = GridRows(window);
+  window.SelectCoin(window.Document().first_coin);
+  const auto price = [](const char* text, bool next) {
+    return [text, next](QDialog& dialog) {
+      auto& form = dynamic_cast<TPreisfenster&>(dialog);
+      form.Preis->setText(text);
+      next ? form.Naechste->click() : form.OK->click();
+    };
+  };
+  harness.dialogs.modal_scripts.push_back(price("1,25", true));
+  harness.dialogs.modal_scripts.push_back(price("7,77", false));
+  Trigger(window, "MenuBearbeitenPreisaendern");
+  QVERIFY(harness.dialogs.modal_scripts.empty());
+  QCOMPARE(window.History().StepCount(), 2);
+  QVERIFY(window.Action("MenuBearbeitenRueckgaengig")->text().contains(QString::fromUtf8("Preisänderung von")));
+  const QStringList both = GridRows(window);
+  QVERIFY(both.join(QChar(10)).contains("1,25") && both.join(QChar(10)).contains("7,77"));
+  PressKeys(window, Qt::Key_Z);
+  QVERIFY(GridRows(window).join(QChar(10)).contains("1,25"));
+  QVERIFY(!GridRows(window).join(QChar(10)).contains("7,77"));
+  PressKeys(window, Qt::Key_Z);
+  QCOMPARE(GridRows(window), start);
 }
 
 }  // namespace korvex::test
