@@ -1,8 +1,6 @@
 // The record commands on large collections: taking over a changed coin up to the rebuilt, sorted
 // view, beside the plain sort of the same collection; pasting many coins at once.
 
-#include <map>
-#include <memory>
 #include <string>
 
 #include <benchmark/benchmark.h>
@@ -15,13 +13,10 @@
 #include "mainwindow/recordbookkeeping.h"
 #include "mainwindow/sorting.h"
 #include "model/rounding.h"
-#include "samplefiles.h"
+#include "sessioncollection.h"
 
 namespace korvex::bench {
 namespace {
-
-// The area the view shows while a coin is changed.
-constexpr int kShownArea = 3;
 
 // Pasting asks nothing here; an unexpected question is answered with "Nein".
 class NoQuestions final : public MessageService {
@@ -31,29 +26,10 @@ class NoQuestions final : public MessageService {
   }
 };
 
-// A generated collection, sorted once, so that every run starts from the order a session has.
-CollectionDocument& Collection(int coins) {
-  static std::map<int, std::unique_ptr<CollectionDocument>> samples;
-  std::unique_ptr<CollectionDocument>& doc = samples[coins];
-  if (!doc) {
-    doc = GeneratedDocument(coins);
-    doc->current_view = kShownArea;
-    SortCollection(*doc, FormatSettings::German());
-  }
-  return *doc;
-}
-
-// The coin in the middle of the shown area, as the selected row.
-TDaten* MiddleCoinOfArea(CollectionDocument& doc) {
-  GridView grid(doc);
-  grid.Rebuild(CoinFilter{});
-  return grid.CoinOfRow(grid.ShownCount() / 2);
-}
-
 // From OK in the change dialog to the selected row: the coin to the head, the sort the next row
 // build runs, the view with its totals and the row of the coin.
 void ChangeCoinToView(benchmark::State& state, int coins) {
-  CollectionDocument& doc = Collection(coins);
+  CollectionDocument& doc = SessionCollection(coins);
   const FormatSettings settings = FormatSettings::German();
   const CoinFilter filter;
   GridView grid(doc);
@@ -72,7 +48,7 @@ void ChangeCoinToView(benchmark::State& state, int coins) {
 // The reference: the plain sort of the same collection in the same state, the changed coin at
 // the head of the collection order.
 void SortSameCollection(benchmark::State& state, int coins) {
-  CollectionDocument& doc = Collection(coins);
+  CollectionDocument& doc = SessionCollection(coins);
   const FormatSettings settings = FormatSettings::German();
   for (auto _ : state) {
     state.PauseTiming();
@@ -109,7 +85,7 @@ void RemovePasted(CollectionDocument& doc, int highest) {
 }
 
 void Paste(benchmark::State& state, int coins, int pasted) {
-  CollectionDocument& doc = Collection(coins);
+  CollectionDocument& doc = SessionCollection(coins);
   doc.current_view = kAllCoinsView;
   const std::string text = ClipboardOf(doc, pasted);
   const FormatSettings settings = FormatSettings::German();
@@ -122,7 +98,7 @@ void Paste(benchmark::State& state, int coins, int pasted) {
     RemovePasted(doc, highest);
     state.ResumeTiming();
   }
-  doc.current_view = kShownArea;
+  doc.current_view = kSessionShownArea;
 }
 
 void Paste100(benchmark::State& state, int coins) { Paste(state, coins, 100); }

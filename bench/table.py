@@ -40,7 +40,12 @@ ROWS = [
     ("change coin to view", "ref sort same collection", 1.5, 150.0),
     # Ten times the coins pasted may take at most fifteen times as long (never quadratic).
     ("paste 1000 coins", "paste 100 coins", 15.0, None),
+    ("undo delete to view", "ref sort for undo", 1.5, None),
+    ("undo currency conversion", "ref currency conversion", None, None),
 ]
+# Memory a benchmark reports through its counters: operation, counter, label.
+COUNTERS = [("undo currency conversion", "step_bytes", "undo step of a currency conversion"),
+            ("undo currency conversion", "heap_held_bytes", "heap held by that step")]
 # Operations whose growth from 10,000 to 100,000 coins must stay below their limit (never
 # quadratic).
 SCALING = [("sort standard order", 15.0), ("sort five keys", 15.0), ("ref stable sort by price", 15.0),
@@ -48,6 +53,24 @@ SCALING = [("sort standard order", 15.0), ("sort five keys", 15.0), ("ref stable
 MEMORY_LIMIT = 2.0  # memory held after opening, as a multiple of the XML size
 
 UNIT_TO_MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}
+
+
+def run_key(run):
+    parts = run["run_name"].split("/") if "run_name" in run else run["name"].split("/")
+    return parts[0], int(parts[1])
+
+
+def median_counters(runs):
+    """(operation, size, counter) -> the counter's median."""
+    counters = {}
+    for run in runs:
+        if run.get("run_type") == "aggregate" and run.get("aggregate_name") != "median":
+            continue
+        operation, size = run_key(run)
+        for name in {counter for _, counter, _ in COUNTERS}:
+            if name in run:
+                counters[(operation, size, name)] = run[name]
+    return counters
 
 
 def median_times(runs):
@@ -58,22 +81,22 @@ def median_times(runs):
             continue
         if run.get("error_occurred"):
             continue
-        parts = run["run_name"].split("/") if "run_name" in run else run["name"].split("/")
-        operation, size = parts[0], int(parts[1])
+        operation, size = run_key(run)
         times[(operation, size)] = run["real_time"] * UNIT_TO_MS[run.get("time_unit", "ns")]
     return times
 
 
 def load(paths):
-    times, memory = {}, None
+    times, counters, memory = {}, {}, None
     for path in paths:
         with open(path, encoding="utf-8") as file:
             data = json.load(file)
         if "benchmarks" in data:
             times.update(median_times(data["benchmarks"]))
+            counters.update(median_counters(data["benchmarks"]))
         elif "xml_bytes" in data:
             memory = data
-    return times, memory
+    return times, counters, memory
 
 
 def milliseconds(value):
@@ -113,6 +136,16 @@ def time_rows(times):
     return rows
 
 
+def counter_rows(counters):
+    rows = []
+    for operation, counter, label in COUNTERS:
+        for (op, size, name), value in sorted(counters.items()):
+            if op == operation and name == counter:
+                rows.append([label, f"{size:,}", f"{value / 1048576:.2f} MiB", "-", "-",
+                             f"{value / size:.0f} B/coin", "reported", ""])
+    return rows
+
+
 def memory_rows(memory):
     if not memory:
         return []
@@ -148,8 +181,8 @@ def print_table(rows):
 
 
 def main(paths):
-    times, memory = load(paths)
-    rows = time_rows(times) + memory_rows(memory)
+    times, counters, memory = load(paths)
+    rows = time_rows(times) + counter_rows(counters) + memory_rows(memory)
     if not rows:
         sys.exit("no results in " + " ".join(paths))
     print_table(rows)

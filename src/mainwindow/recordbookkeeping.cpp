@@ -42,9 +42,10 @@ TDaten* TakeOverChangedCoin(CollectionDocument& doc, TDaten* coin, double now) {
   return successor;
 }
 
-void DeleteCoin(CollectionDocument& doc, TDaten* coin) {
-  doc.Remove(coin);  // the returned owner frees the coin and its note
+std::unique_ptr<TDaten> DeleteCoin(CollectionDocument& doc, TDaten* coin) {
+  std::unique_ptr<TDaten> removed = doc.Remove(coin);
   doc.RecomputeHighestItem();
+  return removed;
 }
 
 bool InCurrentView(const CollectionDocument& doc, const TDaten& coin) {

@@ -26,8 +26,9 @@ TDaten* TakeOverNewCoin(CollectionDocument& doc, std::unique_ptr<TDaten> record,
 // collection order, where "Weitere Münze" looks on.
 TDaten* TakeOverChangedCoin(CollectionDocument& doc, TDaten* coin, double now);
 
-// Removes a coin with its note; `highest_item` is recomputed over the remaining coins.
-void DeleteCoin(CollectionDocument& doc, TDaten* coin);
+// Takes a coin out of the collection and returns it with its note (the undo history keeps it);
+// `highest_item` is recomputed over the remaining coins.
+std::unique_ptr<TDaten> DeleteCoin(CollectionDocument& doc, TDaten* coin);
 
 // Whether a coin belongs to the shown area, or all coins are shown.
 bool InCurrentView(const CollectionDocument& doc, const TDaten& coin);

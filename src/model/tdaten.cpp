@@ -44,6 +44,14 @@ std::unique_ptr<TDaten> TDaten::Clone() const {
   return copy;
 }
 
+void TDaten::SwapValues(TDaten& other) {
+  const std::unique_ptr<TDaten> mine = Clone();
+  CopyDataFrom(other);
+  z_desc.swap(other.z_desc);
+  description.swap(other.description);
+  other.CopyDataFrom(*mine);
+}
+
 std::string TDaten::CaseText() const { return case_ == 1 ? "Etui" : ""; }
 
 std::string TDaten::CertificateText() const { return certificate == 1 ? "Zertifikat" : ""; }

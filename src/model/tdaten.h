@@ -24,6 +24,10 @@ class TDaten {
   // A standalone copy: the data members, the note and `z_desc`, without links.
   std::unique_ptr<TDaten> Clone() const;
 
+  // Exchanges every data member, `z_desc` and the note (or its absence) with `other`; the links
+  // stay. Undo and redo of a changed coin are this exchange.
+  void SwapValues(TDaten& other);
+
   std::string CaseText() const;
   std::string CertificateText() const;
 

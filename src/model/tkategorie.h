@@ -34,6 +34,8 @@ class TKategorie {
   // The area's caption of extra field 1 to 5.
   const std::string& ExtraName(int n) const { return z_name[n - 1]; }
 
+  bool operator==(const TKategorie&) const = default;
+
   std::vector<TZelle> cells;
   int32_t category = 0;
   bool item = true;

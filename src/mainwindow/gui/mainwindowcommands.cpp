@@ -81,6 +81,10 @@ void MainWindowCommands::BuildMenuBar() {
   datei->addAction(Add("MenuDateiBeenden", "&Beenden"));
 
   QMenu* bearbeiten = AddMenu("MenuBearbeiten", "&Bearbeiten");
+  // The window names the step in the captions of both items while there is one.
+  bearbeiten->addAction(Add("MenuBearbeitenRueckgaengig", "&Rückgängig", QKeySequence(Qt::CTRL | Qt::Key_Z)));
+  bearbeiten->addAction(Add("MenuBearbeitenWiederholen", "&Wiederholen", QKeySequence(Qt::CTRL | Qt::Key_Y)));
+  bearbeiten->addSeparator();
   bearbeiten->addAction(Add("MenuBearbeitenNeu", "&Neue Münze...", QKeySequence(Qt::Key_Insert)));
   bearbeiten->addAction(Add("MenuBearbeitenAendern", "&Ändern...", QKeySequence(Qt::Key_F12)));
   bearbeiten->addAction(Add("MenuBearbeitenPreisaendern", "Schnelle Preisänderung...", QKeySequence(Qt::Key_F11)));
@@ -176,6 +180,8 @@ void MainWindowCommands::BuildToolbars() {
   Add("SpeedSpeichern", "Speichern", {}, "Speichern|Speichert die Datei");
   Add("SpeedKey", "Passwort", {}, "Passwort|Datei mit einem Paßwort vor Fremdzugriff schützen");
   Add("SpeedDruck", "Drucken", {}, "Drucken|Gibt die Datenliste auf den Drucker aus");
+  Add("SpeedRueckgaengig", "Rückgängig", {}, "Rückgängig|Nimmt die letzte Änderung zurück");
+  Add("SpeedWiederholen", "Wiederholen", {}, "Wiederholen|Führt die zurückgenommene Änderung erneut aus");
   Add("SpeedNeu", "Neu", {}, "Neu|Erzeugt eine neue Münze");
   Add("SpeedAendern", "Ändern", {}, "Ändern|Ändert die markierte Münze");
   Add("SpeedLoeschen", "Löschen", {}, "Löschen|Löscht die markierte Münze");
@@ -211,7 +217,8 @@ void MainWindowCommands::BuildToolbars() {
 
   QToolBar* datei = AddToolbar("Datei", {"SpeedNeueDatei", "SpeedNeuVorlage", "SpeedLaden", "SpeedSpeichern",
                                          "SpeedKey", "SpeedDruck"});
-  QToolBar* datensatz = AddToolbar("Datensatz", {"SpeedNeu", "SpeedAendern", "SpeedLoeschen"});
+  QToolBar* datensatz = AddToolbar("Datensatz", {"SpeedNeu", "SpeedAendern", "SpeedLoeschen",
+                                                   "SpeedRueckgaengig", "SpeedWiederholen"});
   QToolBar* zwischenablage = AddToolbar("Zwischenablage", {"SpeedAusschneiden", "SpeedKopieren", "SpeedEinfuegen"});
   QToolBar* extras = AddToolbar("Extras", {"SpeedSuchen", "SpeedSuchenWeiter", "SpeedSortierung", "SpeedGesamt"});
   QToolBar* filter = AddToolbar("Filter", {"SpeedFilterNone", "SpeedFilterFehlbestand", "SpeedFilterBestand",

@@ -18,6 +18,7 @@
 #include "mainwindow/gui/tpreisfenster.h"
 #include "mainwindow/quickprice.h"
 #include "mainwindow/recordbookkeeping.h"
+#include "mainwindow/stepcaptions.h"
 #include "model/datetime.h"
 #include "platform/messages.h"
 #include "platform/widetext.h"
@@ -42,6 +43,14 @@ std::string ClipboardBytes() {
   const QByteArray raw = data->data(QStringLiteral("text/plain"));
   if (!raw.isEmpty()) return raw.toStdString();
   return data->text().toStdString();
+}
+
+// A step that may move coins (every command here sorts afterwards) and change `coin`'s values.
+StepScope CoinScope(TDaten* coin = nullptr) {
+  StepScope scope;
+  scope.order = true;
+  if (coin) scope.coins = {coin};
+  return scope;
 }
 
 }  // namespace
@@ -125,7 +134,10 @@ void RecordCommands::MenuBearbeitenNeuClick() {
     if (!dialog->EingabeOkPressed) break;
     record->category = dialog->AreaIndex;
     TakeOverValues(*dialog, *record);
+    // Each coin of a "Weitere Münze" run is a step; the sort after the run belongs to the last.
+    StepRecorder& step = window_.BeginStep(CoinScope());
     taken = TakeOverNewCoin(doc, std::move(record), Now());
+    step.SetCaption(CoinStepCaption(CoinStep::kNew, *taken));
     window_.SetModified(true);
     window_.BuildRows();
     window_.SelectCoin(taken);
@@ -133,13 +145,18 @@ void RecordCommands::MenuBearbeitenNeuClick() {
   window_.SetNeedsResort();
   window_.BuildRows();
   if (taken) window_.SelectCoin(taken);
+  window_.FinishStep();
 }
 
 TDaten* RecordCommands::ChangeOnce(gui::TFensterEingabeFenster& dialog, TDaten& coin, bool& changed) {
   CollectionDocument& doc = window_.Document();
   const bool all_coins = doc.current_view == kAllCoinsView;
-  if (!coin.description) coin.description = std::make_unique<TText>();
   const int starting_area = coin.category;
+  const int starting_view = doc.current_view;
+  // The dialog reads the note; a coin without one gets it back without one, so that an undo
+  // finds it as it was.
+  const bool had_note = coin.description != nullptr;
+  if (!had_note) coin.description = std::make_unique<TText>();
   dialog.AreaIndex = coin.category;
   dialog.AreaChanged = false;
   for (;;) {
@@ -154,11 +171,20 @@ TDaten* RecordCommands::ChangeOnce(gui::TFensterEingabeFenster& dialog, TDaten& 
     coin.category = dialog.AreaIndex;
     if (!all_coins) doc.current_view = dialog.AreaIndex;
   }
+  if (!had_note) coin.description.reset();
   TDaten* successor = nullptr;
   if (dialog.EingabeOkPressed) {
+    // The area switches above changed the coin and the view while the dialog ran; the step starts
+    // from the coin as it was.
+    const int shown_view = doc.current_view;
+    coin.category = starting_area;
+    doc.current_view = starting_view;
+    StepRecorder& step = window_.BeginStep(CoinScope(&coin));
+    doc.current_view = shown_view;
     coin.category = dialog.AreaIndex;
     TakeOverValues(dialog, coin);
     successor = TakeOverChangedCoin(doc, &coin, Now());
+    step.SetCaption(CoinStepCaption(CoinStep::kChange, coin));
     window_.ShowView(THauptfenster::kKeepView);
     window_.SetModified(true);
     changed = true;
@@ -190,6 +216,7 @@ void RecordCommands::MenuBearbeitenAendernClick() {
   // A view that followed the area switch of a cancelled change goes back with it.
   window_.ShowView(THauptfenster::kKeepView);
   if (coin) window_.SelectCoin(coin);
+  window_.FinishStep();
 }
 
 void RecordCommands::Delete(bool cut) {
@@ -207,12 +234,14 @@ void RecordCommands::Delete(bool cut) {
   ShowEntryDialog(*dialog, cut ? EntryPurpose::kCut : EntryPurpose::kDelete);
   if (!dialog->EingabeOkPressed) return;
   const int row = window_.Grid().RowOfCoin(coin);
-  DeleteCoin(doc, coin);
+  StepRecorder& step = window_.BeginStep(CoinScope(), CoinStepCaption(cut ? CoinStep::kCut : CoinStep::kDelete, *coin));
+  step.KeepRemoved(DeleteCoin(doc, coin));
   window_.SetModified(true);
   window_.SetNeedsResort();
   window_.BuildRows();
   // The row below the deleted one moves up into its place.
   window_.SelectCoin(window_.Grid().CoinOfRow(std::min(row, window_.Grid().ShownCount())));
+  window_.FinishStep();
 }
 
 void RecordCommands::MenuBearbeitenLoeschenClick() { Delete(false); }
@@ -235,13 +264,16 @@ void RecordCommands::MenuBearbeitenAusschneidenClick() {
 void RecordCommands::MenuBearbeitenEinfuegenClick() {
   CollectionDocument& doc = window_.Document();
   if (!doc.writable() || doc.current_view == 0) return;
+  StepRecorder& step = window_.BeginStep(CoinScope());
   const PasteOutcome outcome = PasteCoins(doc, ClipboardBytes(), window_.Format(),
                                           PictureOption(window_.Settings().Graphik_Copy), window_.Messages());
   if (outcome.pasted > 0) {
+    step.SetCaption(PasteStepCaption(outcome.pasted));
     window_.SetModified(true);
     window_.ShowView(outcome.last->category);
     window_.SelectCoin(outcome.last);
   }
+  window_.FinishStep();
   if (outcome.failed) window_.Messages().Error(kNoCoinsOnClipboard);
 }
 
@@ -257,6 +289,8 @@ void RecordCommands::MenuBearbeitenPreisaendernClick() {
     dialog.ShowCoin(QuickPriceTextsFor(*coin, doc, window_.Format()), coin->next != nullptr);
     const int result = Exec(dialog);
     if (result == QDialog::Rejected) break;
+    // Each pass is a step; the sort after the last pass belongs to it.
+    window_.BeginStep(CoinScope(coin), CoinStepCaption(CoinStep::kQuickPrice, *coin));
     StoreQuickPrices(*coin, ToWin1252(dialog.Preis->text()), ToWin1252(dialog.Schaetzwert->text()));
     window_.SetModified(true);
     if (result != TPreisfenster::kNaechste) break;
@@ -270,6 +304,7 @@ void RecordCommands::MenuBearbeitenPreisaendernClick() {
   if (doc.current_view != kAllCoinsView && coin->category != doc.current_view) window_.ShowView(coin->category);
   window_.SelectCoin(coin);
   window_.SetNeedsResort();
+  window_.FinishStep();
 }
 
 }  // namespace korvex

@@ -28,6 +28,7 @@
 #include "mainwindow/gui/waitwindow.h"
 #include "mainwindow/sorting.h"
 #include "mainwindow/statuslayout.h"
+#include "mainwindow/stepcaptions.h"
 #include "mainwindow/uniformlayout.h"
 #include "mainwindow/windowtitle.h"
 #include "model/codepage.h"
@@ -55,6 +56,7 @@ THauptfenster::THauptfenster(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent),
       document_(SystemFormatSettings().currency_symbol),
       format_(SystemFormatSettings()),
+      history_(document_),
       grid_content_(document_, format_),
       progress_([this](const std::string& text) { statuszeile_->ShowSimpleText(QString::fromStdString(text)); },
                 [this] { statuszeile_->EndSimpleText(); }),
@@ -182,6 +184,7 @@ void THauptfenster::ConnectCommands() {
 
   ConnectFilterCommands();
   ConnectToolbarCommands();
+  ConnectUndoCommands();
 
   connect(datenbereich_, &TDatenbereich::ColumnMoved, this, &THauptfenster::ColumnMoved);
   connect(datenbereich_, &TDatenbereich::ColumnResized, this, &THauptfenster::ColumnResized);
@@ -414,22 +417,28 @@ void THauptfenster::SelectCoin(const TDaten* coin) {
 }
 
 void THauptfenster::ColumnMoved(int from, int to) {
+  BeginStep({}, kColumnMoveStep);
   MoveColumn(ViewColumns(document_), from, to);
   SetModified(true);
   BuildHeaders();
+  FinishStep();
 }
 
 void THauptfenster::ColumnResized(int column, int width) {
+  // A width drag is one step from its first move to the release of the mouse.
+  if (!open_step_) BeginStep({}, kColumnWidthStep);
   std::vector<TZelle>& columns = ViewColumns(document_);
   if (column >= 0 && column < static_cast<int>(columns.size())) columns[column].width = width;
 }
 
 void THauptfenster::WidthDragFinished() {
+  if (!open_step_) BeginStep({}, kColumnWidthStep);
   std::vector<TZelle>& columns = ViewColumns(document_);
   for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
     columns[i].width = datenbereich_->columnWidth(i);
   }
   OfferUniformLayout(true);
+  FinishStep();
 }
 
 void THauptfenster::OfferUniformLayout(bool after_drag) {
@@ -443,8 +452,12 @@ void THauptfenster::OfferUniformLayout(bool after_drag) {
 }
 
 void THauptfenster::SetCountFilter(FilterKind kind) {
-  // The filter is not kept in the file, but a change of it counts as a change all the same.
-  if (kind != FilterKind::kNone || filter_.Active()) SetModified(true);
+  // The filter is not kept in the file, but a change of it counts as a change all the same; no
+  // undo step leads back to the saved state past it.
+  if (kind != FilterKind::kNone || filter_.Active()) {
+    SetModified(true);
+    history_.ForgetSavedState();
+  }
   filter_.SetCountFilter(kind);
   UpdateFilterChecks();
   ShowView(kKeepView);

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "mainwindow/gui/autosavegate.h"
 #include "mainwindow/gui/viewgridcontent.h"
 #include "mainwindow/statusprogress.h"
+#include "mainwindow/undohistory.h"
 #include "model/collectiondocument.h"
 #include "model/formatsettings.h"
 #include "platform/progress.h"
@@ -139,6 +141,16 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   void ShowPreview();
   ListModePictures* PictureWindows() const { return list_pictures_.get(); }
 
+  // --- undo history ---
+  UndoHistory& History() { return history_; }
+  // Starts recording the next undoable step before a command changes the document; a step still
+  // open is finished first, so each coin of a "Weitere Münze" run is a step of its own. The step
+  // remembers the selected coin and the shown view.
+  StepRecorder& BeginStep(StepScope scope, std::string caption = {});
+  // Ends the open step once the command is done: a sort still due is made first (it belongs to
+  // the step), then the step goes into the history. Nothing without an open step.
+  void FinishStep();
+
   // Opens a collection file as the start-up does: true when the document was read.
   bool OpenAtStart(const std::string& path);
 
@@ -204,6 +216,7 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   void ConnectToolbarCommands();
   void ConnectOnlineCommands();
   void ConnectExchangeCommands();
+  void ConnectUndoCommands();
   void Connect(const char* name, void (THauptfenster::*handler)());
   void ApplyCommandStates(const CommandStates& states);
   void SetInitialCommandStates();
@@ -247,6 +260,13 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   void ConfigureAutosave();
   void AutosaveTick();
 
+  // Undo and redo, and the window after either: the step's view, its selected coin, the area
+  // menu and no search continuation (the coin it named may have left).
+  void UndoClick();
+  void RedoClick();
+  void StepApplied(const StepPlace& place);
+  void UpdateUndoItems();
+
   void ColumnMoved(int from, int to);
   void ColumnResized(int column, int width);
   void WidthDragFinished();
@@ -264,6 +284,8 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   LookupLists lookup_lists_;
   CoinFilter filter_;
   CoinSearch search_;
+  UndoHistory history_;
+  std::optional<StepRecorder> open_step_;
   ViewGridContent grid_content_;
   StatusProgress progress_;
   QString application_title_;

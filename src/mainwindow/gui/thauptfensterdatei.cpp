@@ -13,6 +13,7 @@
 #include "mainwindow/gui/mainwindowdialogs.h"
 #include "mainwindow/gui/thauptfenster.h"
 #include "mainwindow/savefilename.h"
+#include "mainwindow/stepcaptions.h"
 #include "model/codepage.h"
 #include "model/textcompare.h"
 #include "model/paths.h"
@@ -55,6 +56,7 @@ void THauptfenster::MenuDateiNeuClick() {
   if (!ConfirmDiscard(false)) return;
   CloseDocument();
   document_.Reset();
+  history_.Reset(true);
   filter_.Clear();
   UpdateFilterChecks();
   RebuildAreaMenu();
@@ -115,12 +117,14 @@ bool THauptfenster::ReadCollection(const std::string& path, bool legacy, bool re
   }
   ProgressEnd();
   RebuildAreaMenu();
+  history_.Reset(read && document_.writable());
   return read;
 }
 
 bool THauptfenster::WriteDocument() {
   const bool written = SaveCollectionFile(document_, *services_.messages, *this);
   ProgressEnd();
+  if (written) history_.MarkSaved();
   return written;
 }
 
@@ -193,22 +197,32 @@ void THauptfenster::SpeedKeyClick() {
     case MainWindowDialogs::PasswordAction::kSet:
       document_.SetPassword(answer.password);
       SetModified(true);
+      history_.ForgetSavedState();
       break;
     case MainWindowDialogs::PasswordAction::kDelete:
       document_.SetPassword("");
       SetModified(true);
+      history_.ForgetSavedState();
       break;
     case MainWindowDialogs::PasswordAction::kCancel: break;
   }
 }
 
 void THauptfenster::MenuExtrasKategorienClick() {
-  if (!services_.dialogs->DefineAreas(document_)) return;
+  StepScope scope;
+  scope.order = true;
+  scope.coin_areas = true;
+  BeginStep(std::move(scope), kAreaDefinitionStep);
+  if (!services_.dialogs->DefineAreas(document_)) {
+    FinishStep();  // a dialog closed without OK changed nothing, so this records nothing
+    return;
+  }
   RebuildAreaMenu();
   EnableDocumentCommands();
   datenbereich_->setEnabled(true);
   ShowView(kAllCoinsView);
   SetModified(true);
+  FinishStep();
 }
 
 }  // namespace korvex

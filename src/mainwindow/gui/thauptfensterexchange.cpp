@@ -10,6 +10,7 @@
 #include "mainwindow/gui/thauptfenster.h"
 #include "mainwindow/savefilename.h"
 #include "mainwindow/sorting.h"
+#include "mainwindow/stepcaptions.h"
 #include "model/codepage.h"
 #include "platform/datafolders.h"
 
@@ -106,12 +107,19 @@ void THauptfenster::MenuDateiImportierenClick() {
   const std::optional<FileChoice> choice = services_.file_dialogs->ChooseFileToOpen(ImportRequest());
   if (!choice || !ConfirmTextImport(*services_.messages)) return;
 
+  StepScope scope;
+  scope.order = true;
+  scope.coin_areas = true;
+  BeginStep(std::move(scope), kTextImportStep);
   const ImportFootprint before(document_);
   const TextImportServices services{*services_.messages, services_.dialogs->ImportColumns(),
                                     services_.dialogs->ImportAreas()};
   const TextImportResult result = ImportTextFile(Utf8ToWin1252(choice->path), document_, format_, services);
   // A file that could not be read leaves the collection as it was, and it is not marked changed.
-  if (result.new_coins == 0 && ImportFootprint(document_) == before) return;
+  if (result.new_coins == 0 && ImportFootprint(document_) == before) {
+    FinishStep();
+    return;
+  }
 
   // Areas the import created take the layout of the view the user was working in.
   OfferUniformLayout(false);
@@ -120,6 +128,7 @@ void THauptfenster::MenuDateiImportierenClick() {
   EnableDocumentCommands();
   datenbereich_->setEnabled(true);
   ShowView(kAllCoinsView);
+  FinishStep();
 }
 
 void THauptfenster::MenuExtrasSonderNummernkreiseClick() {
@@ -127,8 +136,13 @@ void THauptfenster::MenuExtrasSonderNummernkreiseClick() {
   if (!document_.writable() || !document_.Area(area)) return;
   const std::optional<NumberRangeChoice> choice = services_.dialogs->ChooseNumberRanges(document_, area);
   if (!choice || !ConfirmNumberRangeChoice(document_, area, *choice, *services_.messages)) return;
+  StepScope scope;
+  scope.order = true;
+  scope.catalogue_numbers = true;
+  BeginStep(std::move(scope), kNumberRangesStep);
   ReassignNumberRanges(document_, area, *choice);
   ShowView(kKeepView);
+  FinishStep();
 }
 
 }  // namespace korvex

@@ -21,6 +21,7 @@
 #include "mainwindow/gui/mainwindowdialogs.h"
 #include "mainwindow/gui/statuszeile.h"
 #include "mainwindow/gui/thauptfenster.h"
+#include "mainwindow/stepcaptions.h"
 #include "mainwindow/toolbarlayout.h"
 #include "model/codepage.h"
 #include "model/fieldcatalogue.h"
@@ -194,6 +195,8 @@ void THauptfenster::closeEvent(QCloseEvent* event) {
 }
 
 void THauptfenster::CloseDocument() {
+  open_step_.reset();
+  history_.Reset(false);
   document_.has_name = false;
   search_.ForgetRecords();
   ApplyCommandStates({{"MenuExtrasWeitersuchen", false}, {"SpeedSuchenWeiter", false}});
@@ -348,9 +351,14 @@ void THauptfenster::MenuExtrasOptionenClick() {
         "Diese Datei ist schreibgeschützt geöffnet. Ihre Währung kann nicht geändert werden; "
         "alle Preise bleiben, wie sie sind.");
   } else if (outcome.conversion) {
+    StepScope scope;
+    scope.order = true;
+    scope.prices = true;
+    BeginStep(std::move(scope), kCurrencyStep);
     ConvertCurrency(document_, outcome.new_currency, *outcome.conversion, *this);
     BuildRows();
     ProgressEnd();
+    FinishStep();
   }
   LayoutStatusBar();
   BuildRows();

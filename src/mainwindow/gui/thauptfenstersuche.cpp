@@ -59,6 +59,7 @@ void THauptfenster::ShowTemplateOptions(gui::TFensterEingabeFenster& dialog, con
 void THauptfenster::MenuExtrasFilterDefinierenClick() {
   std::unique_ptr<gui::TFensterEingabeFenster> dialog = TemplateDialog(EntryPurpose::kFilter);
   SetModified(true);
+  history_.ForgetSavedState();
   std::unique_ptr<TDaten> criteria = NewFilterTemplate();
   criteria->category = RestrictedSearchArea(document_);
   if (filter_.Active()) {

@@ -169,6 +169,29 @@ void Clipboard(QPainter& p) {
   p.drawRoundedRect(QRectF(11, 2, 10, 6), 2, 2);
 }
 
+// A curved arrow for undo (pointing left) or redo (mirrored).
+void TurnArrow(QPainter& p, bool back) {
+  if (!back) {
+    p.translate(kSize, 0);
+    p.scale(-1, 1);
+  }
+  QPainterPath arc;
+  arc.moveTo(9, 13);
+  arc.cubicTo(14, 5, 27, 7, 27, 17);
+  arc.cubicTo(27, 23, 22, 27, 15, 27);
+  p.setPen(QPen(kBlue, 3.5, Qt::SolidLine, Qt::RoundCap));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(arc);
+  QPainterPath head;
+  head.moveTo(3, 8);
+  head.lineTo(14, 8);
+  head.lineTo(5, 18);
+  head.closeSubpath();
+  p.setPen(QPen(kBlue, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(kBlue);
+  p.drawPath(head);
+}
+
 const QHash<QString, Painter>& Painters() {
   static const QHash<QString, Painter> painters = {
       {"SpeedNeueDatei", [](QPainter& p) { Page(p, QRectF(6, 3, 20, 26)); }},
@@ -184,6 +207,8 @@ const QHash<QString, Painter>& Painters() {
       {"SpeedNeu", [](QPainter& p) { Coin(p, QPointF(13, 13), 11); Badge(p, kGreen, "+"); }},
       {"SpeedAendern", [](QPainter& p) { Coin(p, QPointF(12, 12), 10); Pencil(p); }},
       {"SpeedLoeschen", [](QPainter& p) { Coin(p, QPointF(13, 13), 11); Badge(p, kRed, QStringLiteral("×")); }},
+      {"SpeedRueckgaengig", [](QPainter& p) { TurnArrow(p, true); }},
+      {"SpeedWiederholen", [](QPainter& p) { TurnArrow(p, false); }},
       {"SpeedAusschneiden", [](QPainter& p) { Glyph(p, QStringLiteral("✂"), kOutline, 26); }},
       {"SpeedKopieren", Pages},
       {"SpeedEinfuegen", Clipboard},
@@ -218,6 +243,7 @@ const QHash<QString, QString>& MenuIcons() {
       {"MenuDateiNeu", "SpeedNeueDatei"}, {"MenuDateiNeuVorlage", "SpeedNeuVorlage"},
       {"MenuDateiOeffnen", "SpeedLaden"}, {"MenuDateiSpeichern", "SpeedSpeichern"},
       {"Pawort1", "SpeedKey"}, {"MenuDateiDrucken", "SpeedDruck"},
+      {"MenuBearbeitenRueckgaengig", "SpeedRueckgaengig"}, {"MenuBearbeitenWiederholen", "SpeedWiederholen"},
       {"MenuBearbeitenNeu", "SpeedNeu"}, {"MenuBearbeitenAendern", "SpeedAendern"},
       {"MenuBearbeitenLoeschen", "SpeedLoeschen"}, {"MenuBearbeitenAusschneiden", "SpeedAusschneiden"},
       {"MenuBearbeitenKopieren", "SpeedKopieren"}, {"MenuBearbeitenEinfuegen", "SpeedEinfuegen"},
