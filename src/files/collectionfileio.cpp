@@ -71,8 +71,9 @@ std::string ContainerBytes(std::string xml, const CollectionDocument& doc) {
 // A document read from a legacy data file is saved as a ".mvc" file beside it.
 void ConvertLegacyDocument(CollectionDocument& doc, MessageService& messages) {
   messages.Information(kLegacyConverted);
+  const std::string path = SavePathOf(doc);
   doc.legacy_version = 0;
-  doc.SetFileName(DirectoryOf(doc.file_path()) + doc.file_title() + ".mvc");
+  doc.SetFileName(path);
   doc.compressed = true;
 }
 
@@ -141,6 +142,11 @@ bool OpenCollectionFile(CollectionDocument& doc, const std::string& path, FileSe
   doc.SetWritable(!read_only);
   if (rescued > 0) services.messages.Error(kCorruptDataText);
   return true;
+}
+
+std::string SavePathOf(const CollectionDocument& doc) {
+  if (doc.legacy_version == 0) return doc.file_path();
+  return DirectoryOf(doc.file_path()) + doc.file_title() + ".mvc";
 }
 
 bool SaveCollectionFile(CollectionDocument& doc, MessageService& messages, Progress& progress) {

@@ -43,6 +43,10 @@ XmlReadReport ReadCollectionFile(CollectionDocument& doc, const std::string& pat
 bool OpenCollectionFile(CollectionDocument& doc, const std::string& path, FileServices& services,
                         bool read_only = false);
 
+// The file a save of `doc` writes: its `file_path`, or for a document read from a legacy data
+// file the ".mvc" file beside it.
+std::string SavePathOf(const CollectionDocument& doc);
+
 // The save step of "&Speichern" and "Speichern &unter...": writes the document to its
 // `file_path` in the form `compressed` says, keeping the previous file as its ".alteversion" copy.
 // Refuses (after asking) to save a password-protected document uncompressed, and turns a document

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "files/fileerrors.h"
+#include "platform/filebytes.h"
 
 namespace korvex {
 namespace {
@@ -33,9 +34,21 @@ std::string Reason(int error) {
   }
 }
 
-[[noreturn]] void Fail(const std::filesystem::path& path, int error) {
+[[noreturn]] void Fail(const std::filesystem::path& path, const std::string& reason) {
   throw EFileWriteError("Die Datei " + path.string() + " konnte nicht gespeichert werden: " +
-                        Reason(error) + ".");
+                        reason + ".");
+}
+
+[[noreturn]] void Fail(const std::filesystem::path& path, int error) { Fail(path, Reason(error)); }
+
+// A file the user has made read-only keeps its content, although the folder would let a new file
+// take its place. The permission bits count on their own as well, because access() lets the
+// superuser write everywhere; an immutable file fails access() with EPERM.
+void RefuseWriteProtectedFile(const std::filesystem::path& path) {
+  struct stat existing;
+  if (stat(path.c_str(), &existing) != 0) return;
+  if ((existing.st_mode & 0222) == 0) Fail(path, "Die Datei ist schreibgeschützt");
+  if (access(path.c_str(), W_OK) != 0) Fail(path, errno);
 }
 
 // Temporary files are named "<file>.korvex-<process id>-<six random characters>.tmp". The random
@@ -133,40 +146,77 @@ void SyncFolder(const std::filesystem::path& folder) {
   close(fd);
 }
 
+// Writes `bytes` to a new temporary file beside `path`, flushed to the disk, with the permissions
+// `mode`; returns its name. Throws EFileWriteError naming `shown_path`; no temporary file is
+// left then.
+std::filesystem::path WriteTemporary(const std::filesystem::path& path, std::string_view bytes,
+                                     mode_t mode, const std::filesystem::path& shown_path) {
+  std::filesystem::path temporary;
+  const int fd = CreateTemporary(path, temporary);
+  if (fd < 0) Fail(shown_path, errno);
+  fchmod(fd, mode);
+  int error = WriteAndSync(fd, bytes);
+  if (close(fd) != 0 && error == 0) error = errno;
+  if (error != 0) {
+    unlink(temporary.c_str());
+    Fail(shown_path, error);
+  }
+  return temporary;
+}
+
+// A second name for the file at `path` that only becomes `previous` by a rename, so that both
+// names always hold a whole file, whenever the program is stopped. File systems without hard
+// links get a flushed copy instead. False when neither works.
+bool LinkOrCopyAside(const std::filesystem::path& path, const std::filesystem::path& previous,
+                     std::filesystem::path& aside) {
+  std::filesystem::path name;
+  const int fd = CreateTemporary(previous, name);
+  if (fd < 0) return false;
+  close(fd);
+  unlink(name.c_str());
+  if (link(path.c_str(), name.c_str()) == 0) {
+    aside = name;
+    return true;
+  }
+  struct stat existing;
+  const FileBytes old = ReadWholeFile(path);
+  if (!old.ok() || stat(path.c_str(), &existing) != 0) return false;
+  try {
+    aside = WriteTemporary(previous, old.bytes, existing.st_mode & 07777, previous);
+  } catch (const EFileWriteError&) {
+    return false;
+  }
+  return true;
+}
+
+// Keeps the file at `path` as `previous`, replacing an older copy in one step; a failure only
+// costs the copy.
 void KeepPreviousVersion(const std::filesystem::path& path, const std::filesystem::path& previous) {
   if (previous.empty() || access(path.c_str(), F_OK) != 0) return;
-  unlink(previous.c_str());
-  // A second name for the old file keeps `path` in place until the new file replaces it; file
-  // systems without hard links get a rename instead.
-  if (link(path.c_str(), previous.c_str()) != 0) rename(path.c_str(), previous.c_str());
+  std::filesystem::path aside;
+  if (!LinkOrCopyAside(path, previous, aside)) return;
+  if (rename(aside.c_str(), previous.c_str()) != 0) unlink(aside.c_str());
 }
 
 }  // namespace
 
 void ReplaceFile(const std::filesystem::path& path, std::string_view bytes,
                  const std::filesystem::path& previous_version) {
-  std::filesystem::path temporary;
-  const int fd = CreateTemporary(path, temporary);
-  if (fd < 0) Fail(path, errno);
+  RefuseWriteProtectedFile(path);
   struct stat existing;
-  fchmod(fd, stat(path.c_str(), &existing) == 0 ? existing.st_mode & 07777 : NewFileMode());
-  int error = WriteAndSync(fd, bytes);
-  if (close(fd) != 0 && error == 0) error = errno;
-  if (error != 0) {
-    unlink(temporary.c_str());
-    Fail(path, error);
-  }
+  const mode_t mode = stat(path.c_str(), &existing) == 0 ? existing.st_mode & 07777 : NewFileMode();
+  const std::filesystem::path temporary = WriteTemporary(path, bytes, mode, path);
   KeepPreviousVersion(path, previous_version);
+  // The new file is on the disk before its name replaces the old one, so the name always leads to
+  // a whole file: the old one or the new one.
   if (rename(temporary.c_str(), path.c_str()) != 0) {
-    error = errno;
+    const int error = errno;
     unlink(temporary.c_str());
-    if (!previous_version.empty() && access(path.c_str(), F_OK) != 0) {
-      rename(previous_version.c_str(), path.c_str());
-    }
     Fail(path, error);
   }
   SyncFolder(path.parent_path());
   RemoveLeftovers(path);
+  if (!previous_version.empty()) RemoveLeftovers(previous_version);
 }
 
 }  // namespace korvex

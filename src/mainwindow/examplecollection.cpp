@@ -25,6 +25,9 @@ std::optional<std::filesystem::path> InstallExampleOnFirstStart(SettingsStore& s
   std::error_code error;
   fs::copy_file(source, target, error);
   if (error) return std::nullopt;
+  // The copy is the collector's own file: a program folder installed read-only must not make it
+  // refuse every save.
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
   const fs::path pictures = program_folder / kExamplePictures;
   if (fs::is_directory(pictures)) {
     // The collection opens even when a picture could not be copied.

@@ -5,11 +5,11 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <csignal>
 #include <fstream>
 
 #include "common/scriptedmessages.h"
 #include "common/tempdir.h"
+#include "common/writeblockers.h"
 #include "files/collectionfileio.h"
 #include "files/handwritten.h"
 #include "files/readlimits.h"
@@ -23,6 +23,7 @@ namespace korvex {
 namespace {
 
 using test::ExpectSameContent;
+using test::FileSizeLimit;
 using test::ReadFileBytes;
 using test::RunCommand;
 using test::ScriptedMessages;
@@ -410,48 +411,107 @@ TEST_F(CollectionFileTest, LegacyDocumentIsSavedAsMvcBesideIt) {
   EXPECT_TRUE(Open(copy, "Name.mvc", passwords));
 }
 
-// Lowers the largest file size this process may write, so that writing fails as on a full disk.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit limit = previous_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previous_handler_);
+// A save that cannot write: the message, the previous file and its copy as they were, "modified"
+// kept, no temporary file left.
+class WriteFailureTest : public CollectionFileTest {
+ protected:
+  void SetUp() override {
+    doc_ = test::MakeSampleDocument();
+    ASSERT_TRUE(SaveAs(*doc_, "Sammlung.mvc"));
+    ASSERT_TRUE(SaveAs(*doc_, "Sammlung.mvc"));
+    file_before_ = Bytes("Sammlung.mvc");
+    copy_before_ = Bytes("Sammlung.alteversion.mvc");
+    for (int i = 0; i < 20; ++i) doc_->Append(doc_->first_coin->Clone());
+    doc_->SetModified(true);
   }
 
- private:
-  rlimit previous_{};
-  void (*previous_handler_)(int) = nullptr;
+  void ExpectRefusedWith(const std::string& reason) {
+    EXPECT_FALSE(SaveCollectionFile(*doc_, messages_, progress_));
+    EXPECT_TRUE(doc_->modified());
+    ASSERT_EQ(1u, messages_.shown().size());
+    EXPECT_EQ(MessageKind::kError, messages_.shown()[0].kind);
+    EXPECT_EQ("Die Datei " + PathOf("Sammlung.mvc") + " konnte nicht gespeichert werden: " + reason,
+              messages_.texts()[0]);
+    EXPECT_EQ(file_before_, Bytes("Sammlung.mvc"));
+    EXPECT_EQ(copy_before_, Bytes("Sammlung.alteversion.mvc"));
+    EXPECT_EQ(2, FileCount()) << "no temporary file is left";
+  }
+
+  std::unique_ptr<CollectionDocument> doc_;
+  std::string file_before_;
+  std::string copy_before_;
 };
 
-TEST_F(CollectionFileTest, FailedWriteLeavesThePreviousFileAndKeepsModified) {
-  auto doc = test::MakeSampleDocument();
-  ASSERT_TRUE(SaveAs(*doc, "Sammlung.mvs"));
-  const std::string before = Bytes("Sammlung.mvs");
-  for (int i = 0; i < 20; ++i) doc->Append(doc->first_coin->Clone());
-  doc->SetModified(true);
-  {
-    FileSizeLimit limit(before.size() + 100);
-    EXPECT_FALSE(SaveCollectionFile(*doc, messages_, progress_));
-  }
-  EXPECT_EQ(before, Bytes("Sammlung.mvs"));
-  EXPECT_FALSE(Exists("Sammlung.alteversion.mvs"));
-  EXPECT_TRUE(doc->modified());
-  ASSERT_EQ(1u, messages_.shown().size());
-  EXPECT_EQ(MessageKind::kError, messages_.shown()[0].kind);
-  EXPECT_EQ("Die Datei " + PathOf("Sammlung.mvs") +
-                " konnte nicht gespeichert werden: Die Datei ist zu groß.",
-            messages_.texts()[0]);
-  EXPECT_EQ(1, FileCount()) << "no temporary file is left";
+TEST_F(WriteFailureTest, FileMadeReadOnlyAfterOpeningKeepsItsContent) {
+  std::filesystem::permissions(dir_ / "Sammlung.mvc", std::filesystem::perms::owner_read |
+                                                          std::filesystem::perms::group_read);
+  ExpectRefusedWith("Die Datei ist schreibgeschützt.");
+  EXPECT_EQ(std::filesystem::perms::owner_read | std::filesystem::perms::group_read,
+            std::filesystem::status(dir_ / "Sammlung.mvc").permissions());
+  std::filesystem::permissions(dir_ / "Sammlung.mvc", std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
+  EXPECT_TRUE(SaveCollectionFile(*doc_, messages_, progress_)) << "writable again, it saves";
+}
 
-  ASSERT_TRUE(SaveCollectionFile(*doc, messages_, progress_)) << "works again with room";
-  EXPECT_EQ(before, Bytes("Sammlung.alteversion.mvs"));
+TEST_F(WriteFailureTest, FolderWithoutWritePermissionKeepsTheFiles) {
+  {
+    test::UnwritableFolder folder(dir_.path());
+    if (!folder.failure().empty()) GTEST_SKIP() << "no way to protect the folder: " << folder.failure();
+    ExpectRefusedWith("Kein Schreibzugriff.");
+  }
+  EXPECT_TRUE(SaveCollectionFile(*doc_, messages_, progress_));
+}
+
+TEST_F(WriteFailureTest, FileSizeLimitKeepsTheFiles) {
+  {
+    FileSizeLimit limit(file_before_.size() + 100);
+    ExpectRefusedWith("Die Datei ist zu groß.");
+  }
+  ASSERT_TRUE(SaveCollectionFile(*doc_, messages_, progress_)) << "works again with room";
+  EXPECT_EQ(file_before_, Bytes("Sammlung.alteversion.mvc"));
+}
+
+// The superuser's way to a full disk; other users have the file size limit above.
+TEST_F(CollectionFileTest, FullDiskKeepsThePreviousFile) {
+  const std::filesystem::path small = dir_ / "klein";
+  test::SmallDisk disk(small, 4 * 1024 * 1024);
+  if (!disk.failure().empty()) GTEST_SKIP() << "no small disk: " << disk.failure();
+  auto doc = test::MakeSampleDocument();
+  ASSERT_TRUE(SaveAs(*doc, "klein/Sammlung.mvs"));
+  const std::string before = Bytes("klein/Sammlung.mvs");
+  for (int i = 0; i < 400; ++i) doc->Append(doc->first_coin->Clone());
+  doc->SetModified(true);
+  disk.FillUpTo(16 * 1024);
+  EXPECT_FALSE(SaveCollectionFile(*doc, messages_, progress_));
+  EXPECT_TRUE(doc->modified());
+  ASSERT_EQ(1u, messages_.texts().size());
+  EXPECT_EQ("Die Datei " + PathOf("klein/Sammlung.mvs") +
+                " konnte nicht gespeichert werden: Der Datenträger ist voll.",
+            messages_.texts()[0]);
+  EXPECT_EQ(before, Bytes("klein/Sammlung.mvs"));
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(small)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  const std::vector<std::string> expected = {"Füllung", "Sammlung.mvs"};
+  EXPECT_EQ(expected, names) << "no temporary file is left";
+  std::filesystem::remove(small / "Füllung");
+  EXPECT_TRUE(SaveCollectionFile(*doc, messages_, progress_)) << "with room again it saves";
+}
+
+TEST_F(CollectionFileTest, PreviousCopyIsReplacedInOneStepAndLinksTheOldFile) {
+  auto doc = test::MakeSampleDocument();
+  ASSERT_TRUE(SaveAs(*doc, "Sammlung.mvc"));
+  const std::string first = Bytes("Sammlung.mvc");
+  struct stat before;
+  ASSERT_EQ(0, stat((dir_ / "Sammlung.mvc").c_str(), &before));
+  ASSERT_TRUE(SaveAs(*doc, "Sammlung.mvc"));
+  struct stat copy;
+  ASSERT_EQ(0, stat((dir_ / "Sammlung.alteversion.mvc").c_str(), &copy));
+  EXPECT_EQ(before.st_ino, copy.st_ino) << "the copy is the old file itself, not rewritten";
+  EXPECT_EQ(first, Bytes("Sammlung.alteversion.mvc"));
+  EXPECT_EQ(2, FileCount());
 }
 
 TEST_F(CollectionFileTest, SavingIntoAMissingFolderFails) {

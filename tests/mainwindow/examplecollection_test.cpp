@@ -40,6 +40,15 @@ TEST_F(ExampleCollectionTest, FirstStartCopiesFileAndPicturesIntoTheDataFolder) 
   EXPECT_EQ(SettingsKey(store_).ReadBool("BeispielsammlungAngeboten"), true);
 }
 
+TEST_F(ExampleCollectionTest, CopyOfAReadOnlyInstalledExampleCanBeSaved) {
+  ShipExample();
+  fs::permissions(program_ / "Beispielsammlung.mvc", fs::perms::owner_read | fs::perms::others_read);
+  const std::optional<fs::path> example = Install();
+  ASSERT_TRUE(example);
+  EXPECT_EQ(fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read,
+            fs::status(*example).permissions());
+}
+
 TEST_F(ExampleCollectionTest, OfferedOnlyOnce) {
   ShipExample();
   ASSERT_TRUE(Install());

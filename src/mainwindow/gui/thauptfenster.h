@@ -12,6 +12,7 @@
 #include "dialogs/lookuplists.h"
 #include "dialogs/programsettings.h"
 #include "dialogs/windowplaces.h"
+#include "files/collectionlock.h"
 #include "files/textexport.h"
 #include "mainwindow/coinfilter.h"
 #include "mainwindow/coinsearch.h"
@@ -250,6 +251,12 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   void OpenFromDialog(bool from_template, bool ask = true);
   // Writes the document to its file; false when nothing was written.
   bool WriteDocument();
+  // The lock step of opening `path` for changes: `opening` takes the lock (the window's own when
+  // it holds `path` already), and when another program holds it the user is asked whether to
+  // open it write-protected, which sets `read_only`. False when nothing is to be opened.
+  bool TakeOpeningLock(const std::string& path, bool& read_only, CollectionLock& opening);
+  // Keeps the lock of the document just read while it can be changed.
+  void KeepOpeningLock(CollectionLock& opening);
 
   void RestoreGeometry();
   void SaveGeometry();
@@ -278,6 +285,8 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   void ShowTemplateOptions(gui::TFensterEingabeFenster& dialog, const MatchSwitches& switches);
 
   CollectionDocument document_;
+  // The lock of the collection file while the document is open for changes.
+  CollectionLock lock_;
   FormatSettings format_;
   ProgramSettings settings_;
   WindowPlaces places_;

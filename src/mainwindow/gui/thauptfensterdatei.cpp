@@ -5,6 +5,7 @@
 
 #include "files/backup.h"
 #include "files/collectionfileio.h"
+#include "files/collectionlock.h"
 #include "files/fileerrors.h"
 #include "files/legacyfile.h"
 #include "files/picturefiles.h"
@@ -83,22 +84,47 @@ void THauptfenster::OpenFromDialog(bool from_template, bool ask) {
         "und importieren Sie dann die Daten.");
     return;
   }
+  bool read_only = choice->read_only;
+  CollectionLock opening;
+  // Declining to open a file another program holds keeps the present document.
+  if (!TakeOpeningLock(path, read_only, opening)) return;
   CloseDocument();
   ClearAreas();
   SetModified(false);
   EnableOpenDocumentMenus();
   // A file that fails to open leaves the document empty and without a name, and no document
   // open: nothing can mark it changed or save it over the file that failed.
-  if (!ReadCollection(path, choice->filter_index == kLegacyFilter, choice->read_only)) {
+  if (!ReadCollection(path, choice->filter_index == kLegacyFilter, read_only)) {
     ApplyCommandStates(FailedOpenCommandStates());
     datenbereich_->setEnabled(false);
     // The areas are gone with the content; no view may name one.
     ShowView(kAllCoinsView);
     return;
   }
+  KeepOpeningLock(opening);
   datenbereich_->setEnabled(true);
   EnableDocumentCommands();
   ShowView(kKeepView);
+}
+
+bool THauptfenster::TakeOpeningLock(const std::string& path, bool& read_only, CollectionLock& opening) {
+  // A write-protected document and a template, which opens without a name, change no file.
+  if (read_only || EqualAsciiUpper(ExtensionOf(path), ".MVV")) return true;
+  if (lock_.Holds(path)) {
+    opening = std::move(lock_);
+    return true;
+  }
+  switch (LockForOpening(opening, path, *services_.messages)) {
+    case OpenMode::kWritable: return true;
+    case OpenMode::kReadOnly: read_only = true; return true;
+    case OpenMode::kNotOpened: return false;
+  }
+  return false;
+}
+
+void THauptfenster::KeepOpeningLock(CollectionLock& opening) {
+  // A legacy file may still have been opened write-protected by its password dialog.
+  if (document_.writable() && document_.has_name) lock_ = std::move(opening);
 }
 
 bool THauptfenster::ReadCollection(const std::string& path, bool legacy, bool read_only) {
@@ -122,6 +148,10 @@ bool THauptfenster::ReadCollection(const std::string& path, bool legacy, bool re
 }
 
 bool THauptfenster::WriteDocument() {
+  if (!LockForSaving(lock_, SavePathOf(document_), *services_.messages)) {
+    SetModified(true);
+    return false;
+  }
   const bool written = SaveCollectionFile(document_, *services_.messages, *this);
   ProgressEnd();
   if (written) history_.MarkSaved();
@@ -145,6 +175,8 @@ void THauptfenster::MenuDateiSpeichernunterClick() {
   // The name and the container always agree, so that the file opens again.
   const CollectionSaveTarget target = CollectionSaveTargetOf(choice->path, choice->filter_index != 2);
   if (!MayWriteFile(choice->path, target.path, *services_.messages)) return;
+  // The document keeps its name when another program holds the chosen file.
+  if (!LockForSaving(lock_, Utf8ToWin1252(target.path), *services_.messages)) return;
   document_.compressed = target.compressed;
   bool copy = false;
   switch (settings_.Graphik_Copy) {

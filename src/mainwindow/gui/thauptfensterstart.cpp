@@ -123,7 +123,11 @@ std::string THauptfenster::CommandLineFileName() const {
 }
 
 bool THauptfenster::OpenAtStart(const std::string& path) {
-  if (!ReadCollection(path, /*legacy=*/false)) return false;
+  bool read_only = false;
+  CollectionLock opening;
+  if (!TakeOpeningLock(path, read_only, opening)) return false;
+  if (!ReadCollection(path, /*legacy=*/false, read_only)) return false;
+  KeepOpeningLock(opening);
   EnableOpenDocumentMenus();
   datenbereich_->setEnabled(true);
   EnableDocumentCommands();
@@ -198,6 +202,7 @@ void THauptfenster::CloseDocument() {
   open_step_.reset();
   history_.Reset(false);
   document_.has_name = false;
+  lock_.Release();
   search_.ForgetRecords();
   ApplyCommandStates({{"MenuExtrasWeitersuchen", false}, {"SpeedSuchenWeiter", false}});
   for (TDaten* coin = document_.first_coin; coin;) {
