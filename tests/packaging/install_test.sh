@@ -105,16 +105,17 @@ while read -r command _; do
 done < <("$prefix/bin/korvex-cli" --help | sed -n '/^Befehle:/,/^$/p' | sed -n 's/^  \([a-z]*\) .*/\1/p')
 grep -q -- '--password' <<<"$man_text" || fail "Handbuchseite ohne --password"
 
+# (Read into a string first: grep -q on a pipe would end the writer early, which pipefail reports.)
 completions() {  # the words bash offers after the given command line
   bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _korvex_cli; printf "%s\n" "${COMPREPLY[@]}"' \
     _ "$prefix/share/bash-completion/completions/korvex-cli" "$@"
 }
 [[ "$(completions korvex-cli in)" == "info" ]] || fail "Vervollständigung von 'in': $(completions korvex-cli in)"
-completions korvex-cli "" | grep -qx print || fail "Vervollständigung ohne print"
+grep -qx print <<<"$(completions korvex-cli "")" || fail "Vervollständigung ohne print"
 [[ "$(completions korvex-cli info --pa)" == "--password" ]] || fail "Vervollständigung von 'info --pa'"
-completions korvex-cli print "" | grep -qx statistics || fail "Vervollständigung ohne print statistics"
-completions korvex-cli lookup "" | grep -qx merge || fail "Vervollständigung ohne lookup merge"
-completions korvex-cli print list --la | grep -qx -- --landscape || fail "Vervollständigung ohne --landscape"
+grep -qx statistics <<<"$(completions korvex-cli print "")" || fail "Vervollständigung ohne print statistics"
+grep -qx merge <<<"$(completions korvex-cli lookup "")" || fail "Vervollständigung ohne lookup merge"
+grep -qx -- --landscape <<<"$(completions korvex-cli print list --la)" || fail "Vervollständigung ohne --landscape"
 
 if (( failures > 0 )); then
   echo "$failures Prüfungen gescheitert" >&2
