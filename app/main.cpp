@@ -1,5 +1,6 @@
 // The GUI entry point: the application "Korvex" with its main window.
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -48,6 +49,9 @@ int main(int argc, char* argv[]) {
   }
   QApplication application(argc, argv);
   korvex::SetUpApplication(application);
+  // The installed desktop entry and icon (packaging/) carry the name "korvex".
+  QGuiApplication::setDesktopFileName(QStringLiteral("korvex"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("korvex")));
 
   korvex::MainWindowServices services;
   const QStringList arguments = QApplication::arguments();

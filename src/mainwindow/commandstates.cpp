@@ -23,8 +23,7 @@ void SetFilterButtons(CommandStates& states, bool enabled) {
 }  // namespace
 
 const std::vector<std::string_view>& CommandsWithoutWindow() {
-  static const std::vector<std::string_view> names = {
-      "MenuHilfeHilfethemen"};
+  static const std::vector<std::string_view> names = {};
   return names;
 }
 

@@ -35,10 +35,14 @@ std::filesystem::path ProgramFolder() {
   if (!folder.empty()) return folder;
   std::error_code error;
   const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (!error && std::filesystem::exists(executable.parent_path() / "waehrung.umr")) {
-    return executable.parent_path();
-  }
-  return KORVEX_SHIPPED_DATA_DIR;
+  // Without /proc the working folder is the best guess left.
+  return ProgramFolderBeside(error ? std::filesystem::current_path(error) : executable.parent_path());
+}
+
+std::filesystem::path ProgramFolderBeside(const std::filesystem::path& executable_folder) {
+  std::error_code error;
+  if (std::filesystem::exists(executable_folder / "waehrung.umr", error)) return executable_folder;
+  return (executable_folder / ".." / "share" / "korvex").lexically_normal();
 }
 
 }  // namespace korvex

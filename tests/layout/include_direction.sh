@@ -8,8 +8,8 @@ set -euo pipefail
 src="$1"
 
 declare -A rank=(
-  [model]=0 [platform]=1 [files]=2 [dialogs]=2 [reports]=3 [online]=3 [mainwindow]=4
-  [files/gui]=10 [reports/gui]=11 [online/gui]=11 [dialogs/gui]=12 [mainwindow/gui]=13
+  [model]=0 [platform]=1 [help]=2 [files]=2 [dialogs]=2 [reports]=3 [online]=3 [mainwindow]=4
+  [help/gui]=10 [files/gui]=10 [reports/gui]=11 [online/gui]=11 [dialogs/gui]=12 [mainwindow/gui]=13
 )
 
 folder_of() {  # "files/gui/tpasswort.h" -> "files/gui"

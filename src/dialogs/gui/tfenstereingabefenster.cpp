@@ -19,6 +19,7 @@
 
 #include "dialogs/gui/picturechooser.h"
 #include "dialogs/gui/updown.h"
+#include "help/gui/contexthelp.h"
 #include "platform/widetext.h"
 #include "model/collectiondocument.h"
 
@@ -26,7 +27,7 @@ namespace korvex::gui {
 namespace {
 
 // The help context number of each control; F1 looks a control's number up in the property
-// "helpContext" set from this table.
+// "helpContext" set from this table (the help's topic table turns it into a page).
 struct HelpEntry {
   const char* control;
   int context;
@@ -94,6 +95,7 @@ TFensterEingabeFenster::TFensterEingabeFenster(EntryDialogServices services, QWi
   SetTabOrder();
   ConnectRules();
   ApplyHelpContexts();
+  InstallContextHelp(*this, services_.show_help);
 
   for (const auto& area : services_.document->areas) Kategoriewahl->addItem(FromWin1252(area->name));
 }

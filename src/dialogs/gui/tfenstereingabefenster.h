@@ -11,6 +11,7 @@
 #include "dialogs/entryfields.h"
 #include "dialogs/entryrules.h"
 #include "dialogs/lookuplists.h"
+#include "help/helptopics.h"
 #include "model/formatsettings.h"
 #include "model/tdaten.h"
 
@@ -44,6 +45,7 @@ struct EntryDialogServices {
   PictureChooser* pictures = nullptr;      // empty: the open dialog "Bild auswählen"
   std::function<void()> clear_status_message;  // the main window's message panel
   std::function<double()> today;               // empty: the clock
+  HelpHandler show_help;                       // F1: the focused control's topic; empty: none
 };
 
 // The coin entry dialog: the one form through which a coin is entered, changed, deleted or cut,
@@ -81,7 +83,7 @@ class TFensterEingabeFenster : public QDialog {
   void SetCatalogueCaptions();
 
   // The help context number of a control (0 when it has none) and of the dialog.
-  static constexpr int kHelpContext = 1000;
+  static constexpr int kHelpContext = kHelpEntryDialog;
   static int HelpContextOf(const QWidget* control);
 
   // --- flags between the caller and the dialog ---

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "help/gui/contexthelp.h"
 #include "model/fieldcatalogue.h"
 #include "platform/widetext.h"
 
@@ -57,6 +58,8 @@ TNummernkreisfenster::TNummernkreisfenster(const std::array<int, 3>& kinds, bool
   connect(ButtonHilfe, &QPushButton::clicked, this, [this] {
     if (show_help_) show_help_(kHelpContext);
   });
+  setProperty("helpContext", kHelpContext);
+  InstallContextHelp(*this, show_help_);
 
   auto* lists = new QFormLayout;
   lists->addRow(QStringLiteral("Katalognummer:"), ComboBox1);

@@ -8,6 +8,7 @@
 
 #include "dialogs/numberranges.h"
 #include "files/legacynumberassignment.h"
+#include "help/helptopics.h"
 #include "model/collectiondocument.h"
 
 class QCheckBox;
@@ -21,9 +22,6 @@ class MessageService;
 
 namespace korvex::gui {
 
-// A help viewer for a help context number; empty when the program has none.
-using HelpHandler = std::function<void(int context)>;
-
 // "Nummernkreise": asks which catalogue systems the numbers now stored in the three number slots
 // belong to. The lists only offer the six catalogue kinds (nothing can be typed).
 //
@@ -34,7 +32,7 @@ class TNummernkreisfenster : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr int kHelpContext = 9999;
+  static constexpr int kHelpContext = kHelpNumberRanges;
 
   // `kinds` are preselected (a kind outside 0 to 5 selects nothing). `all_areas` is the form used
   // after reading an old data file: "Gilt für alle Kategorien" is ticked and hidden.
@@ -51,7 +49,7 @@ class TNummernkreisfenster : public QDialog {
   QCheckBox* AlleKategorien = nullptr;
   QPushButton* ButtonOK = nullptr;
   QPushButton* ButtonAbbrechen = nullptr;
-  QPushButton* ButtonHilfe = nullptr;  // enabled only when a help handler was given
+  QPushButton* ButtonHilfe = nullptr;  // enabled only when a help handler was given; F1 as well
 
  private:
   HelpHandler show_help_;

@@ -13,12 +13,13 @@ namespace korvex {
 int MainWindowDialogs::ExecModal(QDialog& dialog) { return dialog.exec(); }
 
 
-QtMainWindowDialogs::QtMainWindowDialogs(MessageService& messages, QWidget* parent)
+QtMainWindowDialogs::QtMainWindowDialogs(MessageService& messages, QWidget* parent, HelpHandler show_help)
     : messages_(messages),
       parent_(parent),
+      show_help_(show_help),
       import_columns_(parent),
       import_areas_(parent),
-      legacy_numbers_(parent, &messages) {}
+      legacy_numbers_(parent, &messages, std::move(show_help)) {}
 
 QtMainWindowDialogs::~QtMainWindowDialogs() = default;
 
@@ -40,7 +41,7 @@ bool QtMainWindowDialogs::DefineAreas(CollectionDocument& document) {
 
 std::optional<NumberRangeChoice> QtMainWindowDialogs::ChooseNumberRanges(const CollectionDocument& document,
                                                                          int area_id) {
-  return gui::ChooseNumberRanges(document, area_id, false, parent_);
+  return gui::ChooseNumberRanges(document, area_id, false, parent_, show_help_);
 }
 
 MainWindowDialogs::OptionsOutcome QtMainWindowDialogs::ShowOptions(SettingsStore& store, ProgramSettings& settings,

@@ -19,7 +19,8 @@ class TOptionen;
 // The real dialogs behind the main window's commands, shown modally over the window.
 class QtMainWindowDialogs final : public MainWindowDialogs {
  public:
-  QtMainWindowDialogs(MessageService& messages, QWidget* parent);
+  // `show_help` serves the dialogs' "&Hilfe" buttons and F1.
+  QtMainWindowDialogs(MessageService& messages, QWidget* parent, HelpHandler show_help = {});
   ~QtMainWindowDialogs() override;
 
   PasswordAnswer AskNewPassword() override;
@@ -35,6 +36,7 @@ class QtMainWindowDialogs final : public MainWindowDialogs {
  private:
   MessageService& messages_;
   QWidget* parent_;
+  HelpHandler show_help_;
   gui::DialogUnknownColumnQuestion import_columns_;
   gui::DialogUnknownAreaQuestion import_areas_;
   gui::DialogLegacyNumberAssignment legacy_numbers_;

@@ -10,6 +10,7 @@
 
 #include "dialogs/gui/tfenstereingabefenster.h"
 #include "files/picturefiles.h"
+#include "help/gui/helpwindowhost.h"
 #include "mainwindow/coinclipboard.h"
 #include "mainwindow/coinpaste.h"
 #include "mainwindow/gui/mainwindowdialogs.h"
@@ -92,6 +93,7 @@ std::unique_ptr<gui::TFensterEingabeFenster> RecordCommands::CreateEntryDialog()
   services.messages = &window_.Messages();
   TStatuszeile* status = window_.Statuszeile();
   services.clear_status_message = [status] { status->SetPanelText(0, QString()); };
+  services.show_help = window_.Help().Handler();
   return std::make_unique<gui::TFensterEingabeFenster>(std::move(services), &window_);
 }
 

@@ -13,6 +13,7 @@
 #include "dialogs/arearules.h"
 #include "dialogs/dateformat.h"
 #include "files/gui/guipasswordprompt.h"
+#include "help/gui/helpwindowhost.h"
 #include "mainwindow/commandstates.h"
 #include "mainwindow/gridcolumns.h"
 #include "mainwindow/gui/datenbereich.h"
@@ -65,6 +66,7 @@ THauptfenster::THauptfenster(MainWindowServices services, QWidget* parent)
       autosave_gate_([this] { AutosaveTick(); }) {
   setObjectName(QStringLiteral("Hauptfenster"));
   document_.SetObserver(this);
+  help_ = std::make_unique<gui::HelpWindowHost>(this);
   CreateServices();
 
   commands_ = std::make_unique<MainWindowCommands>(this);
@@ -121,7 +123,7 @@ void THauptfenster::CreateServices() {
     services_.printers = own_printers_.get();
   }
   if (!services_.dialogs) {
-    own_dialogs_ = std::make_unique<QtMainWindowDialogs>(*services_.messages, this);
+    own_dialogs_ = std::make_unique<QtMainWindowDialogs>(*services_.messages, this, help_->Handler());
     services_.dialogs = own_dialogs_.get();
   }
   if (!services_.open_url) services_.open_url = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
@@ -164,6 +166,7 @@ void THauptfenster::ConnectCommands() {
   Connect("MenuExtrasOptionen", &THauptfenster::MenuExtrasOptionenClick);
   Connect("MenuExtrasHilfsDB", &THauptfenster::MenuExtrasHilfsDBClick);
   Connect("MenuHilfeUeber", &THauptfenster::MenuHilfeUeberClick);
+  connect(Action("MenuHilfeHilfethemen"), &QAction::triggered, this, [this] { help_->Show(kHelpContents); });
   Connect("MenuAnsichtSortierung", &THauptfenster::MenuAnsichtSortierungClick);
   Connect("SpeedSortierung", &THauptfenster::MenuAnsichtSortierungClick);
   Connect("MenuAnsichtFelder", &THauptfenster::ChooseFields);

@@ -33,6 +33,7 @@ class QToolBar;
 class QUrl;
 
 namespace korvex::gui {
+class HelpWindowHost;
 class TFensterEingabeFenster;
 }
 
@@ -92,6 +93,8 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   RecordCommands& Records() const { return *record_commands_; }
   MessageService& Messages() const { return *services_.messages; }
   MainWindowDialogs& Dialogs() const { return *services_.dialogs; }
+  // The help window over this window and over the dialogs it shows.
+  gui::HelpWindowHost& Help() const { return *help_; }
   TDatenbereich* Datenbereich() const { return datenbereich_; }
   TStatuszeile* Statuszeile() const { return statuszeile_; }
   QTimer* SpeicherIntervall() { return &speicher_intervall_; }
@@ -308,6 +311,7 @@ class THauptfenster final : public QMainWindow, private DocumentObserver, public
   std::unique_ptr<PrinterChoice> own_printers_;
   MainWindowServices services_;
 
+  std::unique_ptr<gui::HelpWindowHost> help_;
   std::unique_ptr<MainWindowCommands> commands_;
   std::unique_ptr<RecordCommands> record_commands_;
   std::unique_ptr<ListModePictures> list_pictures_;

@@ -7,6 +7,7 @@
 
 #include "dialogs/entryfields.h"
 #include "dialogs/gui/tfenstereingabefenster.h"
+#include "help/gui/helpwindowhost.h"
 #include "mainwindow/coinsearch.h"
 #include "mainwindow/gui/statuszeile.h"
 #include "mainwindow/gui/thauptfenster.h"
@@ -36,6 +37,7 @@ std::unique_ptr<gui::TFensterEingabeFenster> THauptfenster::TemplateDialog(Entry
   services.places = &places_;
   services.messages = services_.messages;
   services.clear_status_message = [this] { statuszeile_->SetPanelText(0, QString()); };
+  services.show_help = help_->Handler();
   auto dialog = std::make_unique<gui::TFensterEingabeFenster>(services, this);
   dialog->SetPurpose(purpose);
   dialog->setWindowTitle(FromWin1252(EntryDialogTitle(purpose, {})));

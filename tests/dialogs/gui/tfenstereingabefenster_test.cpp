@@ -16,6 +16,7 @@
 #include "dialogs/gui/entrydialogfixture.h"
 #include "dialogs/gui/tdateform.h"
 #include "dialogs/gui/updown.h"
+#include "help/helptopics.h"
 #include "platform/widetext.h"
 #include "common/modalhelper.h"
 #include "reports/gui/tansicht.h"
@@ -688,6 +689,43 @@ class EntryDialogTest : public QObject {
     d.reject();
     QCOMPARE(f_->places.WdLinksEingabe, 44);
     QCOMPARE(f_->places.WdObenEingabe, 55);
+  }
+
+  void f1OpensTheTopicOfTheFocusedControl() {
+    std::vector<int> asked;
+    gui::EntryDialogServices services = f_->Services();
+    services.show_help = [&asked](int context) { asked.push_back(context); };
+    TFensterEingabeFenster d(services);
+    auto coin = EntryDialogFixture::FullCoin(1);
+    d.SetPurpose(EntryPurpose::kChange);
+    d.LoadRecord(*coin);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    d.activateWindow();
+    d.EingabeDatum->setFocus();
+    QTest::keyClick(d.EingabeDatum, Qt::Key_F1);
+    d.EingabeLand->setFocus();
+    QTest::keyClick(d.EingabeLand, Qt::Key_F1);
+    d.EingabeOk->setFocus();
+    QTest::keyClick(d.EingabeOk, Qt::Key_F1);
+    QCOMPARE(asked, (std::vector<int>{1021, 1005, 1041}));
+    // F1 only asks: the dialog stays open and keeps the record.
+    QVERIFY(d.isVisible());
+    d.reject();
+  }
+
+  void everyHelpContextOfTheDialogHasATopic() {
+    TFensterEingabeFenster& d = Open(EntryPurpose::kNew, *EntryDialogFixture::FullCoin(1));
+    QCOMPARE(d.property("helpContext").toInt(), 1000);
+    int controls = 0;
+    for (QWidget* control : d.findChildren<QWidget*>()) {
+      const QVariant context = control->property("helpContext");
+      if (!context.isValid()) continue;
+      ++controls;
+      QVERIFY2(HelpTopicOf(context.toInt()).has_value(), qPrintable(control->objectName()));
+    }
+    // Every control of the table, the template options and the buttons among them.
+    QVERIFY(controls >= 54);
   }
 };
 

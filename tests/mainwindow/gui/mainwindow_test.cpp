@@ -3,13 +3,20 @@
 // together in one file.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QMouseEvent>
 #include <QStatusTipEvent>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
 
+#include "dialogs/gui/tfenstereingabefenster.h"
 #include "files/collectionfileio.h"
+#include "help/gui/helpwindowhost.h"
+#include "help/gui/thilfefenster.h"
+#include "common/modalhelper.h"
 #include "mainwindow/gridcolumns.h"
 #include "mainwindow/gui/datenbereich.h"
 #include "mainwindow/gui/mainwindowharness.h"
@@ -58,6 +65,7 @@ class MainWindowTest : public QObject {
   void SaveAsWithPicturesCopiesThemIntoTheNewFolder();
   void PasswordIsSetUsedOnReopenAndRemoved();
   void AutosaveFollowsTheSettingsAndSavesOnlyChanges();
+  void HelpShowsTheStartPageAndF1InTheSearchDialogItsTopic();
   void DiscardQuestionHasThreeAnswers();
   void QuittingUnchangedAsksOnlyWhenConfigured();
   void ReadOnlyOpenShowsMarkAndDisablesEditing();
@@ -679,6 +687,42 @@ void MainWindowTest::ShippedExampleCollectionIsARealCollection() {
     QVERIFY(std::filesystem::exists(data / "Beispielsammlung" / coin->av_picture));
   }
   QVERIFY(pictures > 0);
+}
+
+void MainWindowTest::HelpShowsTheStartPageAndF1InTheSearchDialogItsTopic() {
+  MainWindowHarness harness;
+  std::filesystem::copy(std::filesystem::path(KORVEX_SOURCE_DATA) / "hilfe", harness.ProgramFolder() / "hilfe");
+  THauptfenster& window = harness.Start({harness.WriteSample("Hilfe.mvc").string()});
+  QVERIFY(Enabled(window, "MenuHilfeHilfethemen"));
+  QCOMPARE(window.Action("MenuHilfeHilfethemen")->shortcut(), QKeySequence(Qt::Key_F1));
+  Trigger(window, "MenuHilfeHilfethemen");
+  gui::THilfefenster* help = gui::HelpWindowHost::WindowOf(&window);
+  QVERIFY(help);
+  QVERIFY(help->isVisible());
+  QCOMPARE(help->Seite->source().fileName(), QStringLiteral("index.html"));
+
+  // F1 in the search dialog on "Nur exakte Übereinstimmungen": a help window of the dialog.
+  QString page;
+  QString anchor;
+  bool seen = false;
+  WhenModalShown<gui::TFensterEingabeFenster>(
+      [&](gui::TFensterEingabeFenster& dialog) {
+        QApplication::setActiveWindow(&dialog);
+        dialog.IstGleich->setFocus();
+        QTest::keyClick(dialog.IstGleich, Qt::Key_F1);
+        if (gui::THilfefenster* topic = gui::HelpWindowHost::WindowOf(&dialog)) {
+          page = topic->Seite->source().fileName();
+          anchor = topic->Seite->source().fragment();
+        }
+        dialog.EingabeAbbruch->click();
+      },
+      &seen);
+  Trigger(window, "MenuExtrasSuchen");
+  QVERIFY(seen);
+  QCOMPARE(page, QStringLiteral("suchen.html"));
+  QCOMPARE(anchor, QStringLiteral("exakt"));
+  // The main window's help window kept its page.
+  QCOMPARE(help->Seite->source().fileName(), QStringLiteral("index.html"));
 }
 
 }  // namespace korvex::test
