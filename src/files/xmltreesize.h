@@ -15,6 +15,7 @@ struct XmlTreeSize {
 // An upper bound for well-formed text: every start tag and CDATA section counts once, every "="
 // inside a start tag (outside its quoted values) once. Text the parser rejects is measured up to
 // wherever the scan gets; the parser stops there too. Stops counting once `node_limit` is passed.
+// Text in UTF-16 or UTF-32 (recognised as the parser recognises it) is measured by its markup.
 XmlTreeSize MeasureXmlTree(std::string_view text, uint64_t node_limit);
 
 // Refuses a text whose tree would pass read_limits::kMaxXmlNodesPerTree or

@@ -69,7 +69,7 @@ std::vector<DetailField> Fields(const TDaten& c, const TKategorie& a, const Deta
     l.Add("ANummer" + std::to_string(slot), CatalogueSlotCaption(a, slot), kLeft,
           a.number_active[slot - 1], CatalogueNumberText(c, a.number_kind[slot - 1]));
   }
-  l.Add("Anzahl", "St\xFCckzahl:", kLeft, a.count, FormatD(c.count));
+  l.Add("Anzahl", "St\xFC" "ckzahl:", kLeft, a.count, FormatD(c.count));
   l.Add("Katalogwert", "Katalogwert:", kLeft, a.catalogue, l.Money(c.catalogue));
   l.Add("Gesamtwert", "Gesamtwert:", kLeft, a.catalogue,
         l.Money(static_cast<double>(c.CatalogueSum())));

@@ -23,6 +23,7 @@ using read_limits::kMaxXmlDepth;
 using read_limits::kMaxXmlNodesPerTree;
 using test::HandWritten;
 using xml::MeasureXmlTree;
+using xml::XmlTreeSize;
 
 constexpr uint64_t kNoLimit = UINT64_MAX;
 
@@ -57,6 +58,21 @@ std::string Nested(int depth) {
   return Repeated("<x>", static_cast<uint64_t>(depth)) + Repeated("</x>", static_cast<uint64_t>(depth));
 }
 
+// A text in UTF-16 (`size` 2) or UTF-32 (4).
+std::string Spelt(std::u32string characters, size_t size, bool big_endian, bool mark) {
+  if (mark) characters.insert(0, 1, U'\uFEFF');
+  std::string bytes;
+  for (const char32_t c : characters) {
+    for (size_t k = 0; k < size; ++k) {
+      const size_t shift = 8 * (big_endian ? size - 1 - k : k);
+      bytes += static_cast<char>((c >> shift) & 0xFF);
+    }
+  }
+  return bytes;
+}
+
+std::u32string Widened(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
+
 TEST(XmlTreeSize, CountsStartTagsAttributesAndCdataOnly) {
   EXPECT_EQ(3u, MeasureXmlTree("<a><b/><c></c></a>", kNoLimit).nodes);
   EXPECT_EQ(3u, MeasureXmlTree(R"(<a x="1" y='2'>text</a>)", kNoLimit).nodes);
@@ -74,6 +90,26 @@ TEST(XmlTreeSize, DepthCountsOpenElementsOnly) {
   EXPECT_EQ(1, MeasureXmlTree("<a/><b/><c></c>", kNoLimit).depth);
   EXPECT_EQ(3, MeasureXmlTree("<a><b><c/><d></d></b></a>", kNoLimit).depth);
   EXPECT_EQ(40, MeasureXmlTree(Nested(40), kNoLimit).depth);
+}
+
+TEST(XmlTreeSize, Utf16AndUtf32AreMeasuredByTheirMarkup) {
+  const std::string utf8 = "<a x=\"\xC3\xA4\"><b/><c>\xE2\x82\xAC</c></a>";
+  const XmlTreeSize expected = MeasureXmlTree(utf8, kNoLimit);
+  ASSERT_EQ(4u, expected.nodes);
+  ASSERT_EQ(2, expected.depth);
+  // The same text in the four byte orders, each with and without a byte order mark; "ä" and "€"
+  // have no byte of markup in them.
+  const std::u32string characters = U"<a x=\"\u00E4\"><b/><c>\u20AC</c></a>";
+  for (const size_t size : {2u, 4u}) {
+    for (const bool big_endian : {false, true}) {
+      for (const bool mark : {false, true}) {
+        const XmlTreeSize measured =
+            MeasureXmlTree(Spelt(characters, size, big_endian, mark), kNoLimit);
+        EXPECT_EQ(expected.nodes, measured.nodes) << size << big_endian << mark;
+        EXPECT_EQ(expected.depth, measured.depth) << size << big_endian << mark;
+      }
+    }
+  }
 }
 
 TEST(XmlTreeSize, StopsCountingPastTheLimit) {
@@ -101,6 +137,13 @@ TEST(XmlReadLimits, FloodOfEmptyElementsIsRefused) {
   HandWritten attributes = file;
   attributes.coin_attributes += Repeated(" a=\"\"", kMaxXmlNodesPerTree);
   EXPECT_EQ(kNotACollectionFile, Outcome(attributes.Document()));
+}
+
+TEST(XmlReadLimits, Utf16FileIsReadAndItsFloodRefused) {
+  HandWritten file;
+  ExpectBothRead(Spelt(Widened(file.Document()), 2, false, true), "read 1 1");
+  file.options += Repeated("<a/>", kMaxXmlNodesPerTree + 1);
+  ExpectBothRead(Spelt(Widened(file.Document()), 2, false, true), kNotACollectionFile);
 }
 
 TEST(XmlReadLimits, FloodJustWithinTheLimitIsRead) {

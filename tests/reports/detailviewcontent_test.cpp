@@ -97,6 +97,7 @@ TEST(DetailViewContent, ValueFormats) {
   DetailViewContent content = MakeDetailViewContent(coin, area, German());
   EXPECT_EQ(Value(content, "Qualitaet"), W("vz  -  vorzüglich"));
   EXPECT_EQ(content.Field("ANummer3")->caption, "Krause:");
+  EXPECT_EQ(content.Field("Anzahl")->caption, W("Stückzahl:"));
   EXPECT_EQ(Value(content, "ANummer3"), "KM 12");
   EXPECT_EQ(Value(content, "Katalogwert"), "1.234,50 EUR");
   EXPECT_EQ(Value(content, "Gesamtwert"), "3.703,50 EUR");
