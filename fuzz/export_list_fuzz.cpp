@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "files/fileerrors.h"
 #include "files/legacyfile.h"
 #include "files/textexport.h"
 #include "files/xmlcollection.h"
