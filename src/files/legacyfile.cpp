@@ -208,6 +208,7 @@ void LegacyFileReader::ReadCoinsAndNotes() {
 void LegacyFileReader::ReadAreas() {
   uint16_t continuation = 0;
   do {
+    if (document_.AreaCount() >= read_limits::kMaxAreas) throw NotALegacyFile{};
     document_.areas.push_back(std::make_unique<TKategorie>());
     ReadLegacyArea(stream_, version_, key_, *document_.areas.back());
     ++file_area_count_;
@@ -256,6 +257,7 @@ void LegacyFileReader::ReadViewAndFilter() {
 
 void LegacyFileReader::ReadCoins() {
   while (!stream_.AtEnd() && stream_.ReadWord() == 0) {
+    if (document_.coin_count >= read_limits::kMaxCoins) throw NotALegacyFile{};
     services_.progress.ProgressStep();
     auto owned = std::make_unique<TDaten>();
     TDaten& coin = *owned;

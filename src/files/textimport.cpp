@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "files/fileerrors.h"
+#include "files/readlimits.h"
 #include "files/textexportcolumns.h"
 #include "files/textimportareas.h"
 #include "files/textimportcells.h"
@@ -172,6 +174,14 @@ TextImportResult TextImporter::Run(const std::string& path) {
   ReadTextImportFile(path, file);
   if (file.status == TextImportReadStatus::kCannotOpen) services_.messages.Error(kCannotOpen);
   if (file.status == TextImportReadStatus::kReadFailed) services_.messages.Error(kReadFailed);
+  // Each line but the header becomes a coin; a file of more lines than a collection may hold coins
+  // is refused as a whole.
+  const auto room = read_limits::kMaxCoins - document_.coin_count;
+  if (file.status == TextImportReadStatus::kTooLarge ||
+      static_cast<int64_t>(file.lines.size()) - 1 > room) {
+    services_.messages.Error(kNotACollectionFile);
+    return result_;
+  }
   if (file.lines.empty()) return result_;
 
   separator_ = ChooseTextImportSeparator(file.lines.front());

@@ -1,6 +1,9 @@
 #include "files/textimportlines.h"
 
 #include <algorithm>
+#include <filesystem>
+
+#include "files/readlimits.h"
 
 #include "model/codepage.h"
 #include "model/paths.h"
@@ -14,6 +17,12 @@ constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 }  // namespace
 
 void ReadTextImportFile(const std::string& path, TextImportFile& file) {
+  std::error_code error;
+  const auto size = std::filesystem::file_size(NativePath(path), error);
+  if (!error && size > read_limits::kMaxDocumentBytes) {
+    file.status = TextImportReadStatus::kTooLarge;
+    return;
+  }
   FileBytes read = ReadWholeFile(NativePath(path));
   if (read.status == FileReadStatus::kCannotOpen) {
     file.status = TextImportReadStatus::kCannotOpen;

@@ -13,6 +13,7 @@ enum class TextImportReadStatus {
   kRead,
   kReadFailed,  // the file broke off while being read; the lines before stay ("Err 1")
   kCannotOpen,  // the file could not be opened ("Err 2")
+  kTooLarge,    // larger than any collection document (read_limits); nothing was read
 };
 
 // `lines` point into `content`, so the object stays where it was filled.

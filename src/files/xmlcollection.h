@@ -35,6 +35,12 @@ struct XmlReadReport {
 // and EConvertError for an invalid whole number; the document then keeps what was read before.
 XmlReadReport ReadCollectionXml(CollectionDocument& doc, std::string& buffer, Progress& progress);
 
+// Reads like ReadCollectionXml, but always from one tree of the whole text, which is what
+// ReadCollectionXml falls back on when it cannot read the coins one by one. The two must agree on
+// every text; the fuzz target of the reader checks that they do.
+XmlReadReport ReadCollectionXmlAsOneTree(CollectionDocument& doc, std::string& buffer,
+                                         Progress& progress);
+
 // --- single elements ---
 
 // Appends a `mint` element for `coin`. With `absolute_paths` a bare picture reference is written

@@ -3,6 +3,8 @@
 #include "files/xmlelementreader.h"
 #include "files/xmlmintsplit.h"
 #include "files/xmlnodes.h"
+#include "files/xmltreesize.h"
+#include "files/readlimits.h"
 #include "model/fieldcatalogue.h"
 #include "model/numbertext.h"
 #include "model/rounding.h"
@@ -93,6 +95,11 @@ void ReadAreas(pugi::xml_node categories, float version, CollectionDocument& doc
     doc.sort_keys.fill(kNoSortKey);
     doc.standard_order = true;
   }
+  int64_t count = 0;
+  for (pugi::xml_node element = first.next_sibling("category"); element;
+       element = element.next_sibling("category")) {
+    if (++count > read_limits::kMaxAreas) throw EXMLException(kNotACollectionFile);
+  }
   for (pugi::xml_node element = first.next_sibling("category"); element;
        element = element.next_sibling("category")) {
     doc.areas.push_back(ReadAreaElement(element, version));
@@ -119,6 +126,7 @@ class CoinCollector {
   CoinCollector& operator=(const CoinCollector&) = delete;
 
   void Read(pugi::xml_node mint) {
+    if (read_ >= read_limits::kMaxCoins) throw EXMLException(kNotACollectionFile);
     if (read_++ < total_) progress_.ProgressStep();
     // The record joins the document before it is read, so that a failure keeps what was read.
     doc_.Append(std::make_unique<TDaten>());
@@ -176,6 +184,7 @@ pugi::xml_node ReadHead(const pugi::xml_document& xml, CollectionDocument& doc,
 }
 
 XmlReadReport ReadWholeTree(CollectionDocument& doc, std::string& buffer, Progress& progress) {
+  xml::CheckXmlTreeSize(buffer);
   pugi::xml_document xml;
   // A text the parser rejects is refused rather than read as an empty collection, so that a later
   // save cannot replace a damaged file with nothing.
@@ -195,6 +204,9 @@ XmlReadReport ReadWholeTree(CollectionDocument& doc, std::string& buffer, Progre
 
 // A piece of a guessed coin list that is not well-formed on its own.
 struct WrongGuess {};
+
+// The coins of a collection file lie below `deduvidarov` and `mintlist`.
+constexpr int kCoinDepth = 2;
 
 // Parses a piece as a fragment. A fragment may hold a document type declaration where the coin
 // list of a whole document may not, so a piece with one is taken as not well-formed.
@@ -218,6 +230,13 @@ XmlReadReport ReadPieceByPiece(CollectionDocument& doc, const std::string& buffe
   std::string rest;
   rest.reserve(guess.content.begin + buffer.size() - guess.content.end);
   rest.append(buffer, 0, guess.content.begin).append(buffer, guess.content.end);
+  // The trees are measured before anything is read, so that a text too large is refused with an
+  // empty document, as the whole tree refuses it.
+  xml::CheckXmlTreeSize(rest);
+  for (const xml::TextRange& range : guess.pieces) {
+    xml::CheckXmlTreeSize(std::string_view(buffer).substr(range.begin, range.end - range.begin),
+                          kCoinDepth);
+  }
   pugi::xml_document rest_tree;
   if (!rest_tree.load_buffer_inplace(rest.data(), rest.size(), kParseOptions, pugi::encoding_utf8)) {
     throw WrongGuess{};
@@ -251,23 +270,59 @@ XmlReadReport ReadPieceByPiece(CollectionDocument& doc, const std::string& buffe
   }
 }
 
+// What reading the rest of a file changes besides the areas and coins.
+struct DocumentOptions {
+  explicit DocumentOptions(const CollectionDocument& doc)
+      : currency_symbol(doc.currency_symbol),
+        current_view(doc.current_view),
+        all_cells(doc.all_cells),
+        alignment_table(doc.alignment_table),
+        sort_keys(doc.sort_keys),
+        standard_order(doc.standard_order),
+        highest_item(doc.highest_item) {}
+  void Restore(CollectionDocument& doc) const {
+    doc.currency_symbol = currency_symbol;
+    doc.current_view = current_view;
+    doc.all_cells = all_cells;
+    doc.alignment_table = alignment_table;
+    doc.sort_keys = sort_keys;
+    doc.standard_order = standard_order;
+    doc.highest_item = highest_item;
+  }
+
+  std::string currency_symbol;
+  int32_t current_view;
+  std::vector<TZelle> all_cells;
+  std::array<TZelle, kAlignmentTableSize> alignment_table;
+  std::array<int32_t, 5> sort_keys;
+  bool standard_order;
+  int32_t highest_item;
+};
+
 }  // namespace
 
 XmlReadReport ReadCollectionXml(CollectionDocument& doc, std::string& buffer, Progress& progress) {
   if (const auto guess = xml::GuessMintListPieces(buffer)) {
-    const int32_t highest_item = doc.highest_item;
+    const DocumentOptions before(doc);
     try {
       return ReadPieceByPiece(doc, buffer, *guess, progress);
     } catch (const WrongGuess&) {
+      // The whole tree starts from the document as it was, also when it then refuses the text.
       doc.ClearContent();
-      doc.highest_item = highest_item;
+      before.Restore(doc);
     }
   }
   return ReadWholeTree(doc, buffer, progress);
 }
 
+XmlReadReport ReadCollectionXmlAsOneTree(CollectionDocument& doc, std::string& buffer,
+                                         Progress& progress) {
+  return ReadWholeTree(doc, buffer, progress);
+}
+
 std::vector<std::unique_ptr<TDaten>> ReadClipboardCoins(std::string_view text,
                                                         const CollectionDocument& doc) {
+  xml::CheckXmlTreeSize(text);
   pugi::xml_document xml;
   const pugi::xml_parse_result parsed = xml.load_buffer(text.data(), text.size(), kParseOptions);
   pugi::xml_node root = xml.document_element();

@@ -100,6 +100,14 @@ std::string ZipReader::Read(const std::string& name, const std::string& password
     throw Damaged(zip_strerror(archive_));
   }
   const bool encrypted = (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE;
+  // libzip loses the sources it layered when it cannot open an entry of a method it does not
+  // know, so such an entry is refused before it is opened.
+  if ((stat.valid & ZIP_STAT_COMP_METHOD) && !zip_compression_method_supported(stat.comp_method, 0)) {
+    throw Damaged("Eintrag " + name + " ist mit einem unbekannten Verfahren gepackt");
+  }
+  if (encrypted && !zip_encryption_method_supported(stat.encryption_method, 0)) {
+    throw Damaged("Eintrag " + name + " ist mit einem unbekannten Verfahren verschlüsselt");
+  }
   zip_file_t* file = zip_fopen_index_encrypted(archive_, static_cast<zip_uint64_t>(index), 0,
                                                password.empty() ? nullptr : password.c_str());
   if (!file) {

@@ -39,9 +39,11 @@ void AdoptPastedPicture(std::string& reference, const CollectionDocument& doc, P
 }  // namespace
 
 PasteArea PasteAreaRule(int category, int current_view, int area_count) {
-  if (current_view == kAllCoinsView) return category > area_count ? PasteArea::kFirstArea : PasteArea::kKeep;
+  // An id below 1 names no area any more than one beyond the last.
+  const bool exists = category >= 1 && category <= area_count;
+  if (current_view == kAllCoinsView) return exists ? PasteArea::kKeep : PasteArea::kFirstArea;
   if (category == current_view) return PasteArea::kKeep;
-  return category > area_count ? PasteArea::kShownArea : PasteArea::kAsk;
+  return exists ? PasteArea::kAsk : PasteArea::kShownArea;
 }
 
 void AdoptPastedPictures(TDaten& coin, const CollectionDocument& doc, PictureCopyOption option,

@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include "files/fileerrors.h"
+#include "files/readlimits.h"
 
 namespace korvex {
 
@@ -15,10 +16,10 @@ class EPictureError : public EKorvexError {
   using EKorvexError::EKorvexError;
 };
 
-// The largest picture the readers decode: a side of 30,000 pixels and 150 megapixels (450 MB as a
-// 24-bit picture). Sizes read from a file are checked against these before anything is allocated.
-inline constexpr std::int64_t kMaxPictureSide = 30000;
-inline constexpr std::int64_t kMaxPicturePixels = 150'000'000;
+// The picture limits of files/readlimits.h; sizes read from a file are checked against them before
+// anything is allocated.
+using read_limits::kMaxPictureSide;
+using read_limits::kMaxPicturePixels;
 
 inline bool SanePictureSize(std::int64_t width, std::int64_t height) {
   return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&

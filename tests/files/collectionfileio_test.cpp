@@ -244,8 +244,20 @@ TEST_F(CollectionFileTest, DamagedFilesAreReportedAsSuchAndLeaveNoName) {
   std::string archive = Bytes("Verfaelscht.mvc");
   for (size_t i = 200; i < 260; ++i) archive[i] = static_cast<char>(archive[i] ^ 0x5A);
   WriteFileBytes(dir_.path() / "Verfaelscht.mvc", archive);
+  // An entry packed by an unknown method (77), and one marked for the strong encryption: libzip
+  // cannot open either (and loses memory when asked to; found by the container's fuzz target).
+  sample->SetPassword("geheim");
+  ASSERT_TRUE(SaveAs(*sample, "Verfahren.mvc"));
+  const std::string encrypted = Bytes("Verfahren.mvc");
+  const size_t central = encrypted.find("PK\x01\x02");
+  ASSERT_NE(central, std::string::npos);
+  std::string unknown_method = encrypted, strong = encrypted;
+  unknown_method[8] = unknown_method[central + 10] = 77;
+  strong[6] = strong[central + 8] = static_cast<char>(strong[6] | 0x40);
+  WriteFileBytes(dir_.path() / "Unbekannt.mvc", unknown_method);
+  WriteFileBytes(dir_.path() / "Stark.mvc", strong);
   for (const char* name : {"Kaputt.mvs", "Fremd.xml", "Text.mvc", "Unlesbar.mvc", "Leer.mvc",
-                           "Ohne.mvs", "Verfaelscht.mvc"}) {
+                           "Ohne.mvs", "Verfaelscht.mvc", "Unbekannt.mvc", "Stark.mvc"}) {
     SCOPED_TRACE(name);
     CollectionDocument doc;
     ScriptedPasswords passwords({std::string("geheim")});

@@ -2,6 +2,7 @@
 // fixture below and reads it back, so the cases stay together in one file.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 
 #include "common/legacywriter.h"
@@ -9,6 +10,7 @@
 #include "common/tempdir.h"
 #include "files/exchangefakes.h"
 #include "files/legacyfile.h"
+#include "files/readlimits.h"
 #include "model/codepage.h"
 #include "model/datetime.h"
 #include "model/fieldcatalogue.h"
@@ -668,6 +670,30 @@ TEST_F(LegacyFileTest, WrongMagicAfterALegacyDocumentLeavesNoLegacyVersion) {
 TEST_F(LegacyFileTest, EmptyFileIsNoKorvexFile) {
   EXPECT_EQ(Read(std::string()).outcome, LegacyReadOutcome::kNotKorvexFile);
   EXPECT_EQ(messages_.texts(), std::vector<std::string>{kNotKorvex});
+}
+
+TEST_F(LegacyFileTest, MoreAreasThanACollectionHoldsAreRefused) {
+  LegacyFileLayout layout = ThreeCoins("Korvexia_250");
+  LegacyAreaSpec small;
+  small.cell_count = 0;
+  layout.areas.assign(static_cast<size_t>(read_limits::kMaxAreas), small);
+  ASSERT_EQ(Read(layout).outcome, LegacyReadOutcome::kRead);
+  EXPECT_EQ(document_.AreaCount(), read_limits::kMaxAreas);
+  layout.areas.push_back(small);
+  ExpectRefused(BuildLegacyFile(layout).bytes, LegacyReadOutcome::kNotKorvexFile, kNotKorvex);
+}
+
+TEST_F(LegacyFileTest, FileLargerThanAnyDocumentIsRefusedUnread) {
+  // A sparse file: it takes no room on the disk, and its size alone refuses it.
+  test::WriteFileBytes(path_, BuildLegacyFile(ThreeCoins("Korvexia_250")).bytes);
+  std::filesystem::resize_file(path_, read_limits::kMaxDocumentBytes + 1);
+  CollectionDocument document;
+  test::ScriptedMessages messages;
+  LegacyReadServices services{messages, passwords_, progress_, &offers_};
+  EXPECT_EQ(ReadLegacyFile(PathText(path_), document, services).outcome,
+            LegacyReadOutcome::kNotKorvexFile);
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{kNotKorvex});
+  EXPECT_EQ(document.coin_count, 0);
 }
 
 TEST_F(LegacyFileTest, MissingFileReportsTheReadError) {

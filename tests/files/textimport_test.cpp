@@ -4,6 +4,8 @@
 #include "common/tempdir.h"
 #include "files/exchangefakes.h"
 #include "files/exchangetestdata.h"
+#include "files/fileerrors.h"
+#include "files/readlimits.h"
 #include "files/textimport.h"
 #include "files/textimportcells.h"
 #include "files/textimportelements.h"
@@ -381,6 +383,28 @@ TEST_F(TextImportTest, UnreadableFileReportsErr1) {
   EXPECT_EQ(messages_.texts(),
             std::vector<std::string>{kReadError + " (Err 1)"});
   EXPECT_EQ(document_.coin_count, 0);
+}
+
+TEST_F(TextImportTest, FileLargerThanAnyDocumentIsRefusedUnread) {
+  Import("Kategorie,Land\r\nSchweiz,CH\r\n");
+  ASSERT_EQ(document_.coin_count, 1);
+  // A sparse file: its size alone refuses it.
+  std::filesystem::resize_file(path_, read_limits::kMaxDocumentBytes + 1);
+  const TextImportResult result =
+      ImportTextFile(PathText(path_), document_, FormatSettings::German(), services_);
+  EXPECT_EQ(result.new_coins, 0);
+  EXPECT_EQ(messages_.texts(), std::vector<std::string>{kNotACollectionFile});
+  EXPECT_EQ(document_.coin_count, 1);
+}
+
+TEST_F(TextImportTest, LinesBeyondTheRoomOfTheCollectionAreRefusedAsAWhole) {
+  // The collection counts as holding all but two of the coins a collection may hold.
+  document_.coin_count = static_cast<int32_t>(read_limits::kMaxCoins - 2);
+  EXPECT_EQ(Import("Kategorie,Land\r\nSchweiz,A\r\nSchweiz,B\r\nSchweiz,C\r\n").new_coins, 0);
+  EXPECT_EQ(messages_.texts(), std::vector<std::string>{kNotACollectionFile});
+  EXPECT_EQ(document_.first_coin, nullptr);
+  EXPECT_EQ(Import("Kategorie,Land\r\nSchweiz,A\r\nSchweiz,B\r\n").new_coins, 2);
+  EXPECT_EQ(document_.coin_count, read_limits::kMaxCoins);
 }
 
 TEST_F(TextImportTest, EmptyFileOrHeaderOnlyAddsNothing) {

@@ -160,6 +160,10 @@ TEST_F(RecordCommandsTest, AreaRuleOfPastedCoins) {
   EXPECT_EQ(PasteAreaRule(7, 1, 3), PasteArea::kShownArea);
   EXPECT_EQ(PasteAreaRule(3, kAllCoinsView, 3), PasteArea::kKeep);
   EXPECT_EQ(PasteAreaRule(7, kAllCoinsView, 3), PasteArea::kFirstArea);
+  // Ids of 0 and below name no area either (found by the clipboard's fuzz target).
+  EXPECT_EQ(PasteAreaRule(0, kAllCoinsView, 3), PasteArea::kFirstArea);
+  EXPECT_EQ(PasteAreaRule(-4, kAllCoinsView, 3), PasteArea::kFirstArea);
+  EXPECT_EQ(PasteAreaRule(0, 2, 3), PasteArea::kShownArea);
 }
 
 // Two coins of area 2 and one of area 7 in one clipboard text.

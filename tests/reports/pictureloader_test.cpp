@@ -5,6 +5,7 @@
 #include "common/tempdir.h"
 #include "files/testtools.h"
 #include "model/paths.h"
+#include "reports/bitmapdecoder.h"
 #include "reports/imagemagick.h"
 #include "reports/jpegdecoder.h"
 #include "reports/pictureloader.h"
@@ -210,6 +211,55 @@ TEST_F(PictureLoaderTest, SizesInHeadersAreCheckedAgainstTheFileLength) {
   pcx[66] = 10, pcx[67] = 0;
   WriteFileBytes(*dir_ / "short.pcx", pcx);
   EXPECT_NE(LoadError("short.pcx").find("Zeilenlänge"), std::string::npos);
+}
+
+// The limits of files/readlimits.h, just inside and just beyond: a size inside passes the size
+// check and fails only for the missing data.
+TEST_F(PictureLoaderTest, SidesAndPixelCountBeyondTheLimitsAreRefused) {
+  const auto put16 = [](std::string& bytes, size_t at, int64_t value) {
+    bytes[at] = static_cast<char>(value & 0xFF);
+    bytes[at + 1] = static_cast<char>((value >> 8) & 0xFF);
+  };
+  const auto put32 = [&](std::string& bytes, size_t at, int64_t value) {
+    put16(bytes, at, value);
+    put16(bytes, at + 2, value >> 16);
+  };
+  const std::string truecolour = ReadFileBytes(*dir_ / "truecolour.bmp");
+  const auto bitmap_error = [&](int64_t width, int64_t height) {
+    std::string bitmap = truecolour;
+    put32(bitmap, 18, width);
+    put32(bitmap, 22, height);
+    // The bitmap reader's own error: the loader goes on to the PCX reader and reports its error.
+    try {
+      DecodeBitmap(std::span<const std::uint8_t>(
+          reinterpret_cast<const std::uint8_t*>(bitmap.data()), bitmap.size()));
+    } catch (const EPictureError& error) {
+      return error.message();
+    }
+    return std::string("decoded");
+  };
+  const std::string invalid = "ungültige Größe";
+  EXPECT_NE(bitmap_error(kMaxPictureSide + 1, 1).find(invalid), std::string::npos);
+  EXPECT_NE(bitmap_error(1, kMaxPictureSide + 1).find(invalid), std::string::npos);
+  EXPECT_NE(bitmap_error(kMaxPictureSide, kMaxPicturePixels / kMaxPictureSide + 1).find(invalid),
+            std::string::npos);
+  EXPECT_EQ(bitmap_error(kMaxPictureSide, kMaxPicturePixels / kMaxPictureSide).find(invalid),
+            std::string::npos);
+
+  const auto pcx_error = [&](int64_t width, int64_t height) {
+    std::string pcx(300, '\0');
+    pcx[0] = 10, pcx[3] = 8, pcx[65] = 1;
+    put16(pcx, 8, width - 1);
+    put16(pcx, 10, height - 1);
+    put16(pcx, 66, width);
+    WriteFileBytes(*dir_ / "limit.pcx", pcx);
+    return LoadError("limit.pcx");
+  };
+  EXPECT_NE(pcx_error(kMaxPictureSide + 1, 1).find(invalid), std::string::npos);
+  EXPECT_NE(pcx_error(kMaxPictureSide, kMaxPicturePixels / kMaxPictureSide + 1).find(invalid),
+            std::string::npos);
+  EXPECT_EQ(pcx_error(kMaxPictureSide, kMaxPicturePixels / kMaxPictureSide).find(invalid),
+            std::string::npos);
 }
 
 TEST_F(PictureLoaderTest, EmptyNameAndDotGiveNoPicture) {
