@@ -409,7 +409,8 @@ TEST(XmlCollectionReader, MissingOptionalCoinPartsKeepDefaults) {
   HandWritten file;
   file.coin_optional = "";
   file.coin_number = "<number><schoen/><jaeger/><cohen/><ric/><yeoman/></number>";
-  const TDaten& coin = *Read(file.Document())->first_coin;
+  const auto doc = Read(file.Document());
+  const TDaten& coin = *doc->first_coin;
   EXPECT_EQ("", coin.theme);
   EXPECT_EQ("", coin.validtil);
   EXPECT_EQ("", coin.other1);
@@ -422,7 +423,8 @@ TEST(XmlCollectionReader, NumberSlotsEndSilentlyAtTheFirstGap) {
   std::string xml = file.Document();
   const std::string slots = R"(<number category="schoen" active="yes"/><number category="ric" active="no"/><number category="other1" active="yes" name="Frei"/>)";
   xml.replace(xml.find(slots), slots.size(), R"(<number category="jaeger" active="no"/><number active="no"/>)");
-  const TKategorie& area = *Read(xml)->Area(1);
+  const auto doc = Read(xml);
+  const TKategorie& area = *doc->Area(1);
   EXPECT_EQ((std::array<int32_t, 3>{1, 2, 1}), area.number_kind);
   EXPECT_EQ((std::array<bool, 3>{true, true, false}), area.number_active) << "actives not reached";
   EXPECT_EQ((std::array<bool, 6>{false, true, true, false, false, false}), area.kind_in_use);
