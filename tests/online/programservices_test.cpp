@@ -121,13 +121,13 @@ TEST_F(ProgramServicesTest, ServerThatNeverAnswersEndsInTheTimeout) {
     transport.Get("https://127.0.0.1:" + std::to_string(silent.port()) + "/webservices/programmservices?wsdl");
     FAIL() << "a silent server must end in the timeout";
   } catch (const EOnlineService& error) {
-    EXPECT_NE(std::string(error.what()).find("timed out"), std::string::npos) << error.what();
+    EXPECT_NE(std::string(error.what()).find("Zeitlimit erreicht"), std::string::npos) << error.what();
   }
   // A service that takes longer than the whole request may last ends the same way.
   service_->SetAnswer(R"(SLEEP:5:{"Version":"3.1.3"})");
   const UpdateCheckResult late = Check(service_->Address(), settings);
   EXPECT_EQ(late.kind, UpdateCheckResult::Kind::kFailure);
-  EXPECT_NE(late.failure_reason.find("timed out"), std::string::npos) << late.failure_reason;
+  EXPECT_NE(late.failure_reason.find("Zeitlimit erreicht"), std::string::npos) << late.failure_reason;
 }
 
 TEST_F(ProgramServicesTest, CertificateForAnotherHostIsRefused) {
