@@ -66,6 +66,14 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
   return lines;
 }
 
+// The bytes a text is saved as: Windows-1252 as it is, except when it happens to begin with the
+// bytes of the UTF-8 mark ("ï»¿"). Such a file would be read back as UTF-8 and change, so it is
+// written as UTF-8 behind the mark, which reads back to the very same text.
+std::string FileBytesOf(std::string text) {
+  if (!std::string_view(text).starts_with(kUtf8Mark)) return text;
+  return std::string(kUtf8Mark) + Win1252ToUtf8(text);
+}
+
 }  // namespace
 
 std::optional<std::string> ReadWin1252TextFile(const std::filesystem::path& path) {
@@ -147,7 +155,7 @@ bool IniFile::Save(const std::filesystem::path& path) const {
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     if (!out) return false;
-    const std::string text = Text();
+    const std::string text = FileBytesOf(Text());
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.flush();
     if (!out) {

@@ -84,6 +84,21 @@ TEST(IniFileTest, Utf8WithByteOrderMarkIsConverted) {
   EXPECT_EQ(IniFile::Load(dir / "b.ini").SectionEntries("Laender")[0].value, "\xD6sterreich");
 }
 
+// A Windows-1252 file that begins with the bytes of the mark: once the one line that was no
+// UTF-8 is replaced, its saved text must not turn into UTF-8 that reads back differently.
+TEST(IniFileTest, Windows1252FileBeginningWithTheMarkKeepsItsTextThroughASave) {
+  test::TempDir dir;
+  test::WriteFileBytes(dir / "a.ini", "\xEF\xBB\xBF\n[Laender]\n0=\xC3\xA4gypten\n1=\xD6sterreich\n");
+  IniFile ini = IniFile::Load(dir / "a.ini");
+  ASSERT_EQ(ini.SectionEntries("Laender")[0].value, "\xC3\xA4gypten");
+  ini.WriteKey("Laender", "1", "Polen");
+  ASSERT_TRUE(ini.Save(dir / "a.ini"));
+  const IniFile read_back = IniFile::Load(dir / "a.ini");
+  EXPECT_EQ(read_back.Text(), ini.Text());
+  EXPECT_EQ(Texts(read_back.SectionEntries("Laender")),
+            (std::vector<std::string>{"0=\xC3\xA4gypten", "1=Polen"}));
+}
+
 TEST(IniFileTest, UnwritableTargetFailsAndKeepsNothingHalfWritten) {
   test::TempDir dir;
   test::WriteFileBytes(dir / "plain", "x");
