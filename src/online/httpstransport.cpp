@@ -110,14 +110,13 @@ HttpResponse HttpsTransport::Perform(const std::string& url, const std::string* 
   }
 
   const CURLcode code = curl_easy_perform(handle);
-  if (code == CURLE_OPERATION_TIMEDOUT) {
-    // libcurl words a timeout differently depending on the phase it hit (connect, TLS, transfer).
-    throw EOnlineService("Verbindung zu " + url + ": Zeitlimit erreicht (" +
-                         (error_text[0] != '\0' ? error_text : curl_easy_strerror(code)) + ")");
-  }
   if (code != CURLE_OK) {
-    throw EOnlineService(std::string("Verbindung zu ") + url + ": " +
-                         (error_text[0] != '\0' ? error_text : curl_easy_strerror(code)));
+    const std::string detail = error_text[0] != '\0' ? error_text : curl_easy_strerror(code);
+    // libcurl words a timeout differently depending on the phase it hit (connect, TLS, transfer).
+    if (code == CURLE_OPERATION_TIMEDOUT) {
+      throw EOnlineService("Verbindung zu " + url + ": Zeitlimit erreicht (" + detail + ")");
+    }
+    throw EOnlineService("Verbindung zu " + url + ": " + detail);
   }
   curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &response.status);
   const char* type = nullptr;
